@@ -1,0 +1,3 @@
+#include "core/points_file.h"
+
+#include <gtest/gtest.h>
