@@ -27,6 +27,7 @@ public:
     QSize screenSize() const override { return screen; }
     char decimalSeparator() const override { return separator; }
     bool startProgram(const QString &path, StartWindowState state) override;
+    void endProgram() override { ++endProgramCalls; }
 
     QSize screen{1280, 1024};
     char separator = ',';
@@ -35,6 +36,7 @@ public:
 
     QList<Message> messages;
     QList<StartRequest> startRequests;
+    int endProgramCalls = 0;
 };
 
 } // namespace tarlen::testing

@@ -1,5 +1,6 @@
 #include "ui/platform/platform.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
@@ -49,5 +50,7 @@ bool DesktopPlatform::startProgram(const QString &path, StartWindowState state)
     }
     return QProcess::startDetached(path, {});
 }
+
+void DesktopPlatform::endProgram() { QApplication::exit(0); }
 
 } // namespace tarlen

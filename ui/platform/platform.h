@@ -28,6 +28,8 @@ public:
     virtual char decimalSeparator() const = 0;
     // Starts a program without waiting for it; false when it cannot be started.
     virtual bool startProgram(const QString &path, StartWindowState state) = 0;
+    // Ends the program's event loop (the exit command's last step).
+    virtual void endProgram() = 0;
 };
 
 // The real desktop: QMessageBox, QScreen, QLocale and QProcess.
@@ -38,6 +40,7 @@ public:
     QSize screenSize() const override;
     char decimalSeparator() const override;
     bool startProgram(const QString &path, StartWindowState state) override;
+    void endProgram() override;
 };
 
 } // namespace tarlen
