@@ -1,11 +1,14 @@
+#include "ui/main/form1.h"
+#include "ui/platform/platform.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Tarlen"));
-    window.showMaximized();
+    tarlen::DesktopPlatform platform;
+    tarlen::Form1 form(platform);
+    form.startUp();
+    form.showMaximized();
     return app.exec();
 }

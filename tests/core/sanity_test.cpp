@@ -1,3 +1,0 @@
-#include "core/points_file.h"
-
-#include <gtest/gtest.h>

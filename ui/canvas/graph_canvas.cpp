@@ -1,0 +1,293 @@
+#include "ui/canvas/graph_canvas.h"
+
+#include "ui/canvas/sunken_border.h"
+#include "ui/canvas/twips.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace tarlen {
+
+namespace {
+constexpr std::size_t armIndex(CrosshairLine line)
+{
+    switch (line) {
+    case CrosshairLine::Line6:
+        return 0;
+    case CrosshairLine::Line10:
+        return 1;
+    case CrosshairLine::Line11:
+        return 2;
+    case CrosshairLine::Line12:
+        return 3;
+    }
+    return 0;
+}
+
+QPoint toPixels(const QPointF &twips)
+{
+    return {twipsToPixels(twips.x()), twipsToPixels(twips.y())};
+}
+
+// The stamp of a pen-wide dot runs from this offset to low + width - 1 around its pixel.
+int stampLow(int width) { return -(width - 1) / 2; }
+} // namespace
+
+GraphCanvas::GraphCanvas(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Picture1"));
+    setFrameStyle(QFrame::NoFrame);
+    setContentsMargins(kBorderWidth, kBorderWidth, kBorderWidth, kBorderWidth);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    // Every pixel is painted here, so Qt need not clear the background first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    // The arms start just outside the visible area, as stored on the window.
+    arms_[armIndex(CrosshairLine::Line12)].twips = QLineF(240, -120, 1440, -120);
+    arms_[armIndex(CrosshairLine::Line11)].twips = QLineF(-120, 2640, -120, 3720);
+    arms_[armIndex(CrosshairLine::Line10)].twips = QLineF(-120, 240, -120, 1920);
+    arms_[armIndex(CrosshairLine::Line6)].twips = QLineF(1440, -120, 4680, -120);
+}
+
+void GraphCanvas::setPicture(const QImage &picture)
+{
+    picture_ = picture.convertToFormat(QImage::Format_RGB32);
+    drawing_ = QImage(picture_.size(), QImage::Format_ARGB32);
+    drawing_.fill(Qt::transparent);
+    resize(picture_.width() + 2 * kBorderWidth, picture_.height() + 2 * kBorderWidth);
+    update();
+}
+
+void GraphCanvas::clearDrawing()
+{
+    drawing_.fill(Qt::transparent);
+    current_ = QPointF(0, 0);
+    update(contentsRect());
+}
+
+void GraphCanvas::setPenWidth(int pixels) { penWidth_ = std::max(1, pixels); }
+
+void GraphCanvas::stamp(int px, int py, QRgb rgb)
+{
+    const int low = stampLow(penWidth_);
+    const int left = std::max(px + low, 0);
+    const int top = std::max(py + low, 0);
+    const int right = std::min(px + low + penWidth_ - 1, drawing_.width() - 1);
+    const int bottom = std::min(py + low + penWidth_ - 1, drawing_.height() - 1);
+    for (int y = top; y <= bottom; ++y) {
+        auto *row = reinterpret_cast<QRgb *>(drawing_.scanLine(y));
+        for (int x = left; x <= right; ++x)
+            row[x] = rgb;
+    }
+}
+
+void GraphCanvas::updateLayerRect(int left, int top, int right, int bottom)
+{
+    const int low = stampLow(penWidth_);
+    const QRect pixels(QPoint(std::min(left, right) + low, std::min(top, bottom) + low),
+                       QPoint(std::max(left, right) + low + penWidth_ - 1,
+                              std::max(top, bottom) + low + penWidth_ - 1));
+    update(pixels.translated(kBorderWidth, kBorderWidth).intersected(contentsRect()));
+}
+
+// Bresenham's line from the first pixel up to but not including the second.
+void GraphCanvas::paintPixelLine(int x1, int y1, int x2, int y2, QRgb rgb)
+{
+    const int dx = std::abs(x2 - x1);
+    const int dy = -std::abs(y2 - y1);
+    const int sx = x1 < x2 ? 1 : -1;
+    const int sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    int x = x1;
+    int y = y1;
+    while (x != x2 || y != y2) {
+        stamp(x, y, rgb);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+    updateLayerRect(x1, y1, x2, y2);
+}
+
+void GraphCanvas::plotPoint(float x, float y, const QColor &colour)
+{
+    const QPoint p = toPixels({x, y});
+    stamp(p.x(), p.y(), colour.rgb());
+    updateLayerRect(p.x(), p.y(), p.x(), p.y());
+    current_ = QPointF(x, y);
+}
+
+void GraphCanvas::drawLine(float x1, float y1, float x2, float y2, const QColor &colour)
+{
+    const QPoint from = toPixels({x1, y1});
+    const QPoint to = toPixels({x2, y2});
+    paintPixelLine(from.x(), from.y(), to.x(), to.y(), colour.rgb());
+    current_ = QPointF(x2, y2);
+}
+
+void GraphCanvas::drawLineTo(float x2, float y2, const QColor &colour)
+{
+    drawLine(static_cast<float>(current_.x()), static_cast<float>(current_.y()), x2, y2, colour);
+}
+
+// The midpoint circle, each of its pixels stamped with the pen.
+void GraphCanvas::drawCircle(float x, float y, float radius, const QColor &colour)
+{
+    const QPoint c = toPixels({x, y});
+    const int r = twipsToPixels(std::abs(radius));
+    const QRgb rgb = colour.rgb();
+    int dx = r;
+    int dy = 0;
+    int err = 1 - r;
+    while (dx >= dy) {
+        const std::array<QPoint, 8> octants = {QPoint(dx, dy),   QPoint(dy, dx),  QPoint(-dy, dx),
+                                               QPoint(-dx, dy),  QPoint(-dx, -dy), QPoint(-dy, -dx),
+                                               QPoint(dy, -dx),  QPoint(dx, -dy)};
+        for (const QPoint &o : octants)
+            stamp(c.x() + o.x(), c.y() + o.y(), rgb);
+        ++dy;
+        if (err < 0) {
+            err += 2 * dy + 1;
+        } else {
+            --dx;
+            err += 2 * (dy - dx) + 1;
+        }
+    }
+    updateLayerRect(c.x() - r, c.y() - r, c.x() + r, c.y() + r);
+    current_ = QPointF(x, y);
+}
+
+void GraphCanvas::drawRectangle(float x1, float y1, float x2, float y2, const QColor &colour)
+{
+    const QPoint a = toPixels({x1, y1});
+    const QPoint b = toPixels({x2, y2});
+    const int left = std::min(a.x(), b.x());
+    const int right = std::max(a.x(), b.x());
+    const int top = std::min(a.y(), b.y());
+    const int bottom = std::max(a.y(), b.y());
+    const QRgb rgb = colour.rgb();
+    for (int px = left; px <= right; ++px) {
+        stamp(px, top, rgb);
+        stamp(px, bottom, rgb);
+    }
+    for (int py = top; py <= bottom; ++py) {
+        stamp(left, py, rgb);
+        stamp(right, py, rgb);
+    }
+    updateLayerRect(left, top, right, bottom);
+    current_ = QPointF(x2, y2);
+}
+
+QRect GraphCanvas::armWidgetRect(const ArmShape &arm) const
+{
+    if (!arm.visible)
+        return {};
+    const QPoint p1 = toPixels(arm.twips.p1());
+    const QPoint p2 = toPixels(arm.twips.p2());
+    const QRect pixels(QPoint(std::min(p1.x(), p2.x()) - 1, std::min(p1.y(), p2.y()) - 1),
+                       QPoint(std::max(p1.x(), p2.x()) + 1, std::max(p1.y(), p2.y()) + 1));
+    return pixels.translated(kBorderWidth, kBorderWidth).intersected(contentsRect());
+}
+
+void GraphCanvas::setLine(CrosshairLine line, const QLineF &twips)
+{
+    ArmShape &arm = arms_[armIndex(line)];
+    if (arm.twips == twips)
+        return;
+    // Only the strips the arm leaves and enters are repainted.
+    update(armWidgetRect(arm));
+    arm.twips = twips;
+    update(armWidgetRect(arm));
+}
+
+QLineF GraphCanvas::line(CrosshairLine line) const { return arms_[armIndex(line)].twips; }
+
+void GraphCanvas::setLineVisible(CrosshairLine line, bool visible)
+{
+    ArmShape &arm = arms_[armIndex(line)];
+    if (arm.visible == visible)
+        return;
+    arm.visible = true;
+    update(armWidgetRect(arm));
+    arm.visible = visible;
+}
+
+bool GraphCanvas::isLineVisible(CrosshairLine line) const { return arms_[armIndex(line)].visible; }
+
+void GraphCanvas::setPointerShape(CanvasPointer shape)
+{
+    pointer_ = shape;
+    switch (shape) {
+    case CanvasPointer::Default:
+        unsetCursor();
+        break;
+    case CanvasPointer::Arrow:
+        setCursor(Qt::ArrowCursor);
+        break;
+    case CanvasPointer::Cross:
+        setCursor(Qt::CrossCursor);
+        break;
+    }
+}
+
+void GraphCanvas::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    drawSunkenBorder(painter, rect());
+
+    const QRect inside = contentsRect();
+    const QPoint origin = inside.topLeft();
+    // Copy only the exposed parts: a moved arm repaints a few thin strips.
+    for (const QRect &exposed : event->region()) {
+        const QRect target = exposed.intersected(inside);
+        if (target.isEmpty())
+            continue;
+        const QRect source = target.translated(-origin);
+        painter.fillRect(target, palette().window());
+        painter.drawImage(target.topLeft(), picture_, source);
+        painter.drawImage(target.topLeft(), drawing_, source);
+    }
+
+    painter.setClipRect(inside, Qt::IntersectClip);
+    painter.setPen(QPen(QColor(Qt::black), 1));
+    for (const ArmShape &arm : arms_) {
+        if (!arm.visible)
+            continue;
+        painter.drawLine(toPixels(arm.twips.p1()) + origin, toPixels(arm.twips.p2()) + origin);
+    }
+}
+
+QPointF GraphCanvas::insideTwips(const QPointF &widgetPos) const
+{
+    const int px = static_cast<int>(std::floor(widgetPos.x())) - kBorderWidth;
+    const int py = static_cast<int>(std::floor(widgetPos.y())) - kBorderWidth;
+    return {static_cast<double>(px * kTwipsPerPixel), static_cast<double>(py * kTwipsPerPixel)};
+}
+
+void GraphCanvas::mousePressEvent(QMouseEvent *event)
+{
+    const QPointF at = insideTwips(event->position());
+    emit mousePressed(event->button(), event->modifiers(), static_cast<float>(at.x()),
+                      static_cast<float>(at.y()));
+}
+
+void GraphCanvas::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPointF at = insideTwips(event->position());
+    emit mouseMoved(event->buttons(), event->modifiers(), static_cast<float>(at.x()),
+                    static_cast<float>(at.y()));
+}
+
+} // namespace tarlen

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QImage>
+#include <QLineF>
+#include <QPointF>
+
+#include <array>
+
+namespace tarlen {
+
+// The four arms of the full-length crosshair, line shapes inside the canvas.
+enum class CrosshairLine { Line6, Line10, Line11, Line12 };
+
+// The pointer shapes the canvas can be given; Default is the plain pointer before any is set.
+enum class CanvasPointer { Default, Arrow, Cross };
+
+// The graph canvas Picture1: a picture under a persistent drawing layer, measured in twips
+// (origin at the inside top-left, y down) inside a two-pixel sunken border.
+class GraphCanvas : public QFrame {
+    Q_OBJECT
+
+public:
+    static constexpr int kBorderWidth = 2;
+
+    explicit GraphCanvas(QWidget *parent = nullptr);
+
+    // Shows the picture; the canvas takes its size plus the border and keeps its top-left
+    // corner. The drawing layer starts empty at the new size.
+    void setPicture(const QImage &picture);
+    const QImage &picture() const { return picture_; }
+
+    // What has been drawn, picture-sized, transparent where nothing was drawn.
+    const QImage &drawingLayer() const { return drawing_; }
+    // Empties the drawing layer and moves the current drawing point to (0, 0).
+    void clearDrawing();
+
+    void setPenWidth(int pixels);
+    int penWidth() const { return penWidth_; }
+    // Where the last primitive ended, in twips; continued lines start here.
+    QPointF currentPoint() const { return current_; }
+
+    // Drawing primitives, positions in twips.
+    void plotPoint(float x, float y, const QColor &colour);
+    // Paints from the first point up to, but not including, the second.
+    void drawLine(float x1, float y1, float x2, float y2, const QColor &colour);
+    void drawLineTo(float x2, float y2, const QColor &colour);
+    void drawCircle(float x, float y, float radius, const QColor &colour);
+    void drawRectangle(float x1, float y1, float x2, float y2, const QColor &colour);
+
+    // The crosshair arms: end points in twips, drawn above picture and drawing layer.
+    void setLine(CrosshairLine line, const QLineF &twips);
+    QLineF line(CrosshairLine line) const;
+    void setLineVisible(CrosshairLine line, bool visible);
+    bool isLineVisible(CrosshairLine line) const;
+
+    void setPointerShape(CanvasPointer shape);
+    CanvasPointer pointerShape() const { return pointer_; }
+
+signals:
+    // Positions in twips of the inside, whole multiples of a pixel.
+    void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float xTwips,
+                      float yTwips);
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, float xTwips,
+                    float yTwips);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    struct ArmShape {
+        QLineF twips;
+        bool visible = true;
+    };
+
+    // Paints one pen-wide dot centred on a pixel of the drawing layer.
+    void stamp(int px, int py, QRgb rgb);
+    void paintPixelLine(int x1, int y1, int x2, int y2, QRgb rgb);
+    // Schedules a repaint of a rectangle of drawing-layer pixels.
+    void updateLayerRect(int left, int top, int right, int bottom);
+    QRect armWidgetRect(const ArmShape &arm) const;
+    QPointF insideTwips(const QPointF &widgetPos) const;
+
+    QImage picture_;
+    QImage drawing_;
+    int penWidth_ = 1;
+    QPointF current_;
+    std::array<ArmShape, 4> arms_;
+    CanvasPointer pointer_ = CanvasPointer::Default;
+};
+
+} // namespace tarlen
