@@ -3,6 +3,7 @@
 #include "ui/canvas/graph_canvas.h"
 #include "ui/canvas/marker_drawing.h"
 #include "ui/canvas/twips.h"
+#include "ui/main/handlers.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/windows/form6_pointer_selection.h"
 #include "ui/windows/picture_store.h"
@@ -46,6 +47,7 @@ Form1::Form1(Platform &platform, QWidget *parent) : QWidget(parent), platform_(p
     connect(controls_.Command2, &QPushButton::clicked, this, &Form1::exitProgram);
 
     registerWindowFactories();
+    connectSubsystemHandlers(*this);
 }
 
 Form1::~Form1() = default;

@@ -1,0 +1,9 @@
+#include "ui/main/handlers.h"
+
+#include "ui/main/form1.h"
+
+namespace tarlen {
+
+void connectGraphChooser(Form1 &) {}
+
+} // namespace tarlen
