@@ -1,0 +1,170 @@
+#include "ui/windows/secondary_window_layout.h"
+
+#include "ui/windows/picture_store.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace tarlen {
+
+namespace {
+
+QFont fontFrom(const FontSpec &spec)
+{
+    QFont font(spec.family.toString());
+    font.setPointSizeF(spec.pointSize);
+    font.setBold(spec.bold);
+    return font;
+}
+
+QLabel *makePictureLabel(QWidget *window, int frameStyle, int lineWidth)
+{
+    auto *label = new QLabel(window);
+    label->setFrameStyle(frameStyle);
+    label->setLineWidth(lineWidth);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QWidget *makeControl(QWidget *window, const ControlSpec &row)
+{
+    const QString caption = row.caption.toString();
+    switch (row.kind) {
+    case ControlKind::Label:
+    case ControlKind::WrappingLabel: {
+        auto *label = new QLabel(window);
+        // Plain text keeps runs of blanks that some captions rely on for their line breaks.
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(row.kind == ControlKind::WrappingLabel);
+        label->setText(caption);
+        return label;
+    }
+    case ControlKind::Button:
+        return new QPushButton(caption, window);
+    case ControlKind::ListBox: {
+        auto *list = new QListWidget(window);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setSortingEnabled(false);
+        return list;
+    }
+    case ControlKind::ReadOnlyText: {
+        auto *text = new QPlainTextEdit(window);
+        text->setReadOnly(true);
+        // Read-only text is still scrolled and selected from the keyboard.
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        text->setPlainText(caption);
+        return text;
+    }
+    case ControlKind::SunkenPictureBox:
+        return makePictureLabel(window, QFrame::Panel | QFrame::Sunken, 2);
+    case ControlKind::FlatPictureBox:
+        return makePictureLabel(window, QFrame::Box | QFrame::Plain, 1);
+    case ControlKind::Image:
+        return makePictureLabel(window, QFrame::NoFrame, 0);
+    }
+    return nullptr;
+}
+
+void applyColours(QWidget *control, const ControlSpec &row)
+{
+    if (!row.foreground && !row.background)
+        return;
+    QPalette palette = control->palette();
+    switch (row.kind) {
+    case ControlKind::Label:
+    case ControlKind::WrappingLabel:
+    case ControlKind::SunkenPictureBox:
+    case ControlKind::FlatPictureBox:
+    case ControlKind::Image:
+        if (row.foreground)
+            palette.setColor(QPalette::WindowText, QColor(*row.foreground));
+        if (row.background) {
+            palette.setColor(QPalette::Window, QColor(*row.background));
+            control->setAutoFillBackground(true);
+        }
+        break;
+    case ControlKind::Button:
+        if (row.foreground)
+            palette.setColor(QPalette::ButtonText, QColor(*row.foreground));
+        if (row.background)
+            palette.setColor(QPalette::Button, QColor(*row.background));
+        break;
+    case ControlKind::ListBox:
+    case ControlKind::ReadOnlyText:
+        if (row.foreground)
+            palette.setColor(QPalette::Text, QColor(*row.foreground));
+        if (row.background)
+            palette.setColor(QPalette::Base, QColor(*row.background));
+        break;
+    }
+    control->setPalette(palette);
+}
+
+} // namespace
+
+void applyWindowSpec(QWidget *window, const WindowSpec &spec)
+{
+    window->setObjectName(spec.name.toString());
+    window->setWindowFlag(Qt::Window);
+    window->setWindowTitle(spec.caption.toString());
+    window->setWindowIcon(QIcon(QPixmap::fromImage(drawWindowIcon())));
+    window->setFont(fontFrom(spec.font));
+    if (spec.background) {
+        QPalette palette = window->palette();
+        palette.setColor(QPalette::Window, QColor(*spec.background));
+        window->setPalette(palette);
+        window->setAutoFillBackground(true);
+    }
+    const QSize client(twipsToPixels(spec.clientTwips.width()),
+                       twipsToPixels(spec.clientTwips.height()));
+    if (spec.fixedSize)
+        window->setFixedSize(client);
+    if (spec.screenTwips) {
+        // setGeometry places the client area, not the frame, of a top-level window.
+        window->setGeometry(QRect(QPoint(twipsToPixels(spec.screenTwips->x()),
+                                         twipsToPixels(spec.screenTwips->y())),
+                                  client));
+    } else {
+        window->resize(client);
+    }
+}
+
+void createControls(QWidget *window, std::span<const ControlSpec> table)
+{
+    std::vector<std::pair<int, QWidget *>> focusable;
+    for (const ControlSpec &row : table) {
+        QWidget *control = makeControl(window, row);
+        control->setObjectName(row.name.toString());
+        control->setGeometry(twipsToPixels(row.twips));
+        if (row.font)
+            control->setFont(fontFrom(*row.font));
+        applyColours(control, row);
+        if (control->focusPolicy() & Qt::TabFocus)
+            focusable.emplace_back(row.tabOrder, control);
+    }
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+}
+
+void setControlPicture(QLabel *control, const QPixmap &picture)
+{
+    control->setPixmap(picture);
+    const int border = 2 * control->frameWidth();
+    control->resize(picture.width() + border, picture.height() + border);
+}
+
+} // namespace tarlen
