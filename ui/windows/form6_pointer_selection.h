@@ -5,6 +5,10 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <array>
+
+class QLabel;
+
 namespace tarlen {
 
 // "İmleç seçimi": demonstrates the pointer styles and holds the picture store. Never shown by
@@ -20,6 +24,13 @@ public:
 signals:
     // "Geri Dön": the main window is to be shown and brought to the front.
     void mainWindowRequested();
+
+private:
+    void createDemonstration();
+    void createStoreBoxes();
+
+    // The store boxes, in the order of the store table in the source file.
+    std::array<QLabel *, 17> m_storeBoxes{};
 };
 
 } // namespace tarlen
