@@ -2,6 +2,7 @@
 #include "ui/platform/platform.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -9,6 +10,9 @@ int main(int argc, char *argv[])
     tarlen::DesktopPlatform platform;
     tarlen::Form1 form(platform);
     form.startUp();
+    // Cover the screen also where no window manager carries out the maximized state.
+    if (const QScreen *screen = form.screen())
+        form.setGeometry(screen->availableGeometry());
     form.showMaximized();
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "ui/canvas/graph_canvas.h"
 #include "ui/canvas/picture_box.h"
 #include "ui/canvas/twips.h"
+#include "ui/main/caption_frame.h"
 #include "ui/main/picture_buttons.h"
 #include "ui/main/system_colours.h"
 #include "ui/windows/picture_store.h"
@@ -285,7 +286,7 @@ QWidget *createControl(const ControlRow &row, QWidget *parent)
         return option;
     }
     case Kind::Frame:
-        return new QGroupBox(caption, parent);
+        return new CaptionFrame(caption, parent);
     case Kind::ScrollBar: {
         auto *bar = new QScrollBar(Qt::Vertical, parent);
         bar->setRange(1, 10);
