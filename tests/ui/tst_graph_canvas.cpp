@@ -80,7 +80,10 @@ void TestGraphCanvas::init()
     canvas_->setPicture(greyPicture(100, 80));
 }
 
-void TestGraphCanvas::cleanup() { delete canvas_; }
+void TestGraphCanvas::cleanup()
+{
+    delete canvas_;
+}
 
 void TestGraphCanvas::linesStopShortOfTheirEndPoint_data()
 {
@@ -152,8 +155,8 @@ void TestGraphCanvas::mousePositionsAreInsideTwips_data()
     QTest::addColumn<QPointF>("twips");
 
     QTest::newRow("left") << int(Qt::LeftButton) << QPoint(22, 15) << QPointF(300, 195);
-    QTest::newRow("right at the inside corner") << int(Qt::RightButton) << QPoint(2, 2)
-                                                << QPointF(0, 0);
+    QTest::newRow("right at the inside corner")
+        << int(Qt::RightButton) << QPoint(2, 2) << QPointF(0, 0);
     QTest::newRow("middle") << int(Qt::MiddleButton) << QPoint(101, 81) << QPointF(1485, 1185);
 }
 
@@ -167,8 +170,9 @@ void TestGraphCanvas::mousePositionsAreInsideTwips()
     QSignalSpy pressed(canvas_, &GraphCanvas::mousePressed);
     QSignalSpy moved(canvas_, &GraphCanvas::mouseMoved);
     QTest::mousePress(canvas_, mouseButton, Qt::ShiftModifier, widgetPixel);
-    QMouseEvent move(QEvent::MouseMove, QPointF(widgetPixel), canvas_->mapToGlobal(QPointF(widgetPixel)),
-                     Qt::NoButton, mouseButton, Qt::ShiftModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(widgetPixel),
+                     canvas_->mapToGlobal(QPointF(widgetPixel)), Qt::NoButton, mouseButton,
+                     Qt::ShiftModifier);
     QCoreApplication::sendEvent(canvas_, &move);
 
     QCOMPARE(pressed.size(), 1);
@@ -233,10 +237,10 @@ void TestGraphCanvas::movedArmRepaintsOnlyItsStrips()
 
     QVERIFY(!recorder.painted.isEmpty());
     const qint64 whole = qint64(canvas_->width()) * canvas_->height();
-    QVERIFY2(areaOf(recorder.painted) * 20 < whole,
-             qPrintable(QStringLiteral("repainted %1 of %2 pixels")
-                            .arg(areaOf(recorder.painted))
-                            .arg(whole)));
+    QVERIFY2(
+        areaOf(recorder.painted) * 20 < whole,
+        qPrintable(
+            QStringLiteral("repainted %1 of %2 pixels").arg(areaOf(recorder.painted)).arg(whole)));
 
     const QImage shown = canvas_->grab().toImage();
     QCOMPARE(shown.pixel(2 + 10, 2 + 62), qRgb(0, 0, 0));

@@ -45,12 +45,16 @@ int captionRoom(QWidget *widget)
     if (auto *option = qobject_cast<QRadioButton *>(widget)) {
         QStyleOptionButton style;
         style.initFrom(option);
-        return option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option).width();
+        return option->style()
+            ->subElementRect(QStyle::SE_RadioButtonContents, &style, option)
+            .width();
     }
     if (auto *button = qobject_cast<QPushButton *>(widget)) {
         QStyleOptionButton option;
         option.initFrom(button);
-        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+        return button->style()
+            ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+            .width();
     }
     return widget->contentsRect().width();
 }
@@ -245,8 +249,8 @@ void TestMainWindowLayout::captionsFitTheirControls()
         caption.remove(QLatin1Char('&'));
         while (caption.endsWith(QLatin1Char(' ')))
             caption.chop(1);
-        if (caption.trimmed().isEmpty() || qobject_cast<QGroupBox *>(control)
-            || qobject_cast<QLineEdit *>(control))
+        if (caption.trimmed().isEmpty() || qobject_cast<QGroupBox *>(control) ||
+            qobject_cast<QLineEdit *>(control))
             continue;
         const QFontMetrics metrics(control->font());
         int needed = metrics.horizontalAdvance(caption);
@@ -305,12 +309,12 @@ void TestMainWindowLayout::tabOrderSkipsTheHiddenGroup()
 
     // The focus chain of the visible controls that take focus by Tab.
     const QStringList order = {
-        "Picture1", "Command2", "Command3",  "Command4",  "Command5",  "Command6",  "Command7",
-        "Text1",    "Text2",    "Text3",     "Text4",     "Check1",    "Check2",    "Command8",
-        "Command9", "Command1", "Command10", "Command11", "Option1",   "Option2",   "Option3",
-        "Picture2", "VScroll1", "Picture3",  "Picture4",  "Picture5",  "Option4",   "Option5",
-        "Option6",  "Option7",  "Option8",   "Option9",   "Command13", "Command14", "Command15",
-        "Command18", "Text6",   "Text7"};
+        "Picture1",  "Command2", "Command3",  "Command4",  "Command5",  "Command6",  "Command7",
+        "Text1",     "Text2",    "Text3",     "Text4",     "Check1",    "Check2",    "Command8",
+        "Command9",  "Command1", "Command10", "Command11", "Option1",   "Option2",   "Option3",
+        "Picture2",  "VScroll1", "Picture3",  "Picture4",  "Picture5",  "Option4",   "Option5",
+        "Option6",   "Option7",  "Option8",   "Option9",   "Command13", "Command14", "Command15",
+        "Command18", "Text6",    "Text7"};
     QWidget *canvas = form.findChild<QWidget *>(QStringLiteral("Picture1"));
     QStringList chain;
     for (QWidget *w = canvas; chain.isEmpty() || w != canvas; w = w->nextInFocusChain()) {
@@ -330,7 +334,8 @@ void TestMainWindowLayout::tabOrderSkipsTheHiddenGroup()
         QTest::keyClick(focused, Qt::Key_Tab);
     }
     QVERIFY(visited.contains(QStringLiteral("Text7")));
-    QVERIFY(visited.contains(QStringLiteral("Option4")) || visited.contains(QStringLiteral("Option5")));
+    QVERIFY(visited.contains(QStringLiteral("Option4")) ||
+            visited.contains(QStringLiteral("Option5")));
     QVERIFY(!visited.contains(QStringLiteral("Command12")));
     QVERIFY(!visited.contains(QStringLiteral("Text5")));
 }

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <algorithm>
 #include <array>
 #include <memory>
@@ -118,8 +117,8 @@ void TestMarkerDrawing::markerExtents_data()
     QTest::newRow("circle") << 4 << 1 << QRect(QPoint(18, 11), QPoint(22, 15)) << QPoint(21, 13);
     QTest::newRow("square") << 5 << 1 << QRect(QPoint(17, 10), QPoint(22, 16)) << QPoint(19, 12);
     QTest::newRow("diamond") << 6 << 1 << QRect(QPoint(17, 10), QPoint(22, 16)) << QPoint(19, 12);
-    QTest::newRow("square size 2") << 5 << 2 << QRect(QPoint(14, 8), QPoint(25, 18))
-                                   << QPoint(16, 10);
+    QTest::newRow("square size 2")
+        << 5 << 2 << QRect(QPoint(14, 8), QPoint(25, 18)) << QPoint(16, 10);
 }
 
 void TestMarkerDrawing::markerExtents()
@@ -167,8 +166,8 @@ void TestMarkerDrawing::dotIsAsWideAsItsSizeAndResetsThePen()
 void TestMarkerDrawing::sizeZeroDrawsAsOneAndWritesOneBack_data()
 {
     QTest::addColumn<int>("kind");
-    const std::array<const char *, 6> names = {"dot", "plus", "cross", "circle", "square",
-                                               "diamond"};
+    const std::array<const char *, 6> names = {"dot",    "plus",   "cross",
+                                               "circle", "square", "diamond"};
     for (std::size_t i = 0; i < names.size(); ++i)
         QTest::newRow(names[i]) << static_cast<int>(i + 1);
 }

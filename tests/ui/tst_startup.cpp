@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 
 using namespace tarlen;

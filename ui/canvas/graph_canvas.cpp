@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -35,7 +34,10 @@ QPoint toPixels(const QPointF &twips)
 }
 
 // The stamp of a pen-wide dot runs from this offset to low + width - 1 around its pixel.
-int stampLow(int width) { return -(width - 1) / 2; }
+int stampLow(int width)
+{
+    return -(width - 1) / 2;
+}
 } // namespace
 
 GraphCanvas::GraphCanvas(QWidget *parent) : QFrame(parent)
@@ -71,7 +73,10 @@ void GraphCanvas::clearDrawing()
     update(contentsRect());
 }
 
-void GraphCanvas::setPenWidth(int pixels) { penWidth_ = std::max(1, pixels); }
+void GraphCanvas::setPenWidth(int pixels)
+{
+    penWidth_ = std::max(1, pixels);
+}
 
 void GraphCanvas::stamp(int px, int py, QRgb rgb)
 {
@@ -152,9 +157,9 @@ void GraphCanvas::drawCircle(float x, float y, float radius, const QColor &colou
     int dy = 0;
     int err = 1 - r;
     while (dx >= dy) {
-        const std::array<QPoint, 8> octants = {QPoint(dx, dy),   QPoint(dy, dx),  QPoint(-dy, dx),
-                                               QPoint(-dx, dy),  QPoint(-dx, -dy), QPoint(-dy, -dx),
-                                               QPoint(dy, -dx),  QPoint(dx, -dy)};
+        const std::array<QPoint, 8> octants = {QPoint(dx, dy),  QPoint(dy, dx),   QPoint(-dy, dx),
+                                               QPoint(-dx, dy), QPoint(-dx, -dy), QPoint(-dy, -dx),
+                                               QPoint(dy, -dx), QPoint(dx, -dy)};
         for (const QPoint &o : octants)
             stamp(c.x() + o.x(), c.y() + o.y(), rgb);
         ++dy;
@@ -212,7 +217,10 @@ void GraphCanvas::setLine(CrosshairLine line, const QLineF &twips)
     update(armWidgetRect(arm));
 }
 
-QLineF GraphCanvas::line(CrosshairLine line) const { return arms_[armIndex(line)].twips; }
+QLineF GraphCanvas::line(CrosshairLine line) const
+{
+    return arms_[armIndex(line)].twips;
+}
 
 void GraphCanvas::setLineVisible(CrosshairLine line, bool visible)
 {
@@ -224,7 +232,10 @@ void GraphCanvas::setLineVisible(CrosshairLine line, bool visible)
     arm.visible = visible;
 }
 
-bool GraphCanvas::isLineVisible(CrosshairLine line) const { return arms_[armIndex(line)].visible; }
+bool GraphCanvas::isLineVisible(CrosshairLine line) const
+{
+    return arms_[armIndex(line)].visible;
+}
 
 void GraphCanvas::setPointerShape(CanvasPointer shape)
 {

@@ -7,7 +7,10 @@
 namespace tarlen {
 
 namespace {
-QColor toColour(MarkerColor colour) { return QColor(colour.red, colour.green, colour.blue); }
+QColor toColour(MarkerColor colour)
+{
+    return QColor(colour.red, colour.green, colour.blue);
+}
 } // namespace
 
 void drawMarker(GraphCanvas &canvas, MarkerColor colour, float x, float y, std::int16_t kind,

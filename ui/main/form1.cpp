@@ -29,8 +29,8 @@ Form1::Form1(Platform &platform, QWidget *parent) : QWidget(parent), platform_(p
     installFontSubstitutions();
     setFont(standardControlFont());
     setWindowIcon(QIcon(QPixmap::fromImage(drawWindowIcon())));
-    setGeometry(twipsToPixels(kStoredLeft), twipsToPixels(kStoredTop),
-                twipsToPixels(kStoredWidth), twipsToPixels(kStoredHeight));
+    setGeometry(twipsToPixels(kStoredLeft), twipsToPixels(kStoredTop), twipsToPixels(kStoredWidth),
+                twipsToPixels(kStoredHeight));
 
     controls_ = buildMainWindowControls(*this);
 

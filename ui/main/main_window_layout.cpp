@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-
 #include <algorithm>
 #include <map>
 #include <optional>
@@ -65,9 +64,9 @@ struct Twips {
     int height = 0;
 };
 
-using Slot = std::variant<QPushButton *C::*, QLabel *C::*, QLineEdit *C::*, QCheckBox *C::*,
-                          QRadioButton *C::*, QGroupBox *C::*, QScrollBar *C::*, PictureBox *C::*,
-                          GraphCanvas *C::*, QFrame *C::*>;
+using Slot = std::variant<QPushButton * C::*, QLabel * C::*, QLineEdit * C::*, QCheckBox * C::*,
+                          QRadioButton * C::*, QGroupBox * C::*, QScrollBar * C::*,
+                          PictureBox * C::*, GraphCanvas * C::*, QFrame * C::*>;
 
 // One control as stored. Positions are relative to the parent (a frame, or the window).
 // For a check box, AlignRight puts the box right of its caption.
@@ -103,6 +102,8 @@ constexpr int kStatusHeight = 255;
 // Parents come before their children.
 const std::vector<ControlRow> &layoutTable()
 {
+    // One row per control, kept as a table.
+    // clang-format off
     static const std::vector<ControlRow> rows = {
         // Command column.
         {.slot = &C::Command3, .name = "Command3", .kind = Kind::Button, .caption = "&Grafik Değiştir", .at = {240, 240, kCommandWidth, kCommandHeight}, .face = 0xFF80FF80, .font = FontKind::Bold, .tab = 2},
@@ -182,6 +183,7 @@ const std::vector<ControlRow> &layoutTable()
         // The separator of the command column, one pixel wide.
         {.slot = &C::Line1, .name = "Line1", .kind = Kind::LineShape, .at = {2280, 0, kTwipsPerPixel, 11040 + kTwipsPerPixel}, .face = kSystemApplicationWorkspace},
     };
+    // clang-format on
     return rows;
 }
 
@@ -387,7 +389,8 @@ MainWindowControls buildMainWindowControls(QWidget &window)
         }
         std::visit(
             [&](auto member) {
-                using Widget = std::remove_pointer_t<std::remove_reference_t<decltype(controls.*member)>>;
+                using Widget =
+                    std::remove_pointer_t<std::remove_reference_t<decltype(controls.*member)>>;
                 controls.*member = qobject_cast<Widget *>(widget);
                 Q_ASSERT(controls.*member);
             },

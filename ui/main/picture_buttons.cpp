@@ -17,7 +17,10 @@ void PictureOptionButton::setPicture(const QPixmap &picture)
     update();
 }
 
-bool PictureOptionButton::hitButton(const QPoint &pos) const { return rect().contains(pos); }
+bool PictureOptionButton::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}
 
 void PictureOptionButton::paintEvent(QPaintEvent *)
 {
@@ -66,8 +69,8 @@ void PictureCaptionButton::paintEvent(QPaintEvent *)
     // The caption wraps under the picture, as narrow picture buttons show it.
     const QRect captionRect(2 + shift, kPictureTop + picture_.height() + shift, width() - 4,
                             height() - kPictureTop - picture_.height() - 2);
-    painter.drawItemText(captionRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap |
-                                          Qt::TextShowMnemonic,
+    painter.drawItemText(captionRect,
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic,
                          palette(), isEnabled(), text(), QPalette::ButtonText);
 
     if (hasFocus()) {

@@ -33,7 +33,10 @@ SecondaryWindows::~SecondaryWindows()
         delete s.window.data();
 }
 
-SecondaryWindows::Slot &SecondaryWindows::slot(SecondaryWindow id) { return slots_[indexOf(id)]; }
+SecondaryWindows::Slot &SecondaryWindows::slot(SecondaryWindow id)
+{
+    return slots_[indexOf(id)];
+}
 
 const SecondaryWindows::Slot &SecondaryWindows::slot(SecondaryWindow id) const
 {
@@ -66,7 +69,10 @@ QWidget *SecondaryWindows::window(SecondaryWindow id)
     return s.window;
 }
 
-QWidget *SecondaryWindows::loaded(SecondaryWindow id) const { return slot(id).window; }
+QWidget *SecondaryWindows::loaded(SecondaryWindow id) const
+{
+    return slot(id).window;
+}
 
 QWidget *SecondaryWindows::show(SecondaryWindow id)
 {

@@ -8,9 +8,9 @@ namespace tarlen {
 void Form1::exitProgram()
 {
     hide();
-    for (SecondaryWindow id : {SecondaryWindow::Form2, SecondaryWindow::Form3,
-                               SecondaryWindow::Form4, SecondaryWindow::Form5,
-                               SecondaryWindow::Form6})
+    for (SecondaryWindow id :
+         {SecondaryWindow::Form2, SecondaryWindow::Form3, SecondaryWindow::Form4,
+          SecondaryWindow::Form5, SecondaryWindow::Form6})
         if (QWidget *window = windows_.loaded(id))
             window->hide();
     // Every file is opened and closed inside one handler, so none is still open here.

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
-
 #include <exception>
 #include <string>
 
@@ -65,10 +64,12 @@ void Form1::startUp()
                                   MessageIcon::Exclamation);
     });
     runStep([&] {
-        state_.xFormatIndex = loadFormatSetting(std::string(kXFormatsFileName), state_.xFormatIndex);
+        state_.xFormatIndex =
+            loadFormatSetting(std::string(kXFormatsFileName), state_.xFormatIndex);
     });
     runStep([&] {
-        state_.yFormatIndex = loadFormatSetting(std::string(kYFormatsFileName), state_.yFormatIndex);
+        state_.yFormatIndex =
+            loadFormatSetting(std::string(kYFormatsFileName), state_.yFormatIndex);
     });
     runStep([&] { state_.lineNumber = 0; });
     runStep([&] { placeCalibrationControls(c, kStartUpX0LabelOffset, kStartUpX1LabelOffset); });
