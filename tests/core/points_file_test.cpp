@@ -1,0 +1,78 @@
+#include "core/points_file.h"
+
+#include "tests/core/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tarlen {
+namespace {
+
+using testing::readBytes;
+using testing::TempFolder;
+using testing::writeBytes;
+
+TEST(MakePointsFileNameTest, BaseUnderscoreLineTxt)
+{
+    struct Row {
+        std::string base;
+        std::int16_t line;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {"", 0, "_0.txt"},
+        {"abc", 1, "abc_1.txt"},
+        {"dosya adı", 2, "dosya adı_2.txt"},
+        {"graf", 3, "graf_3.txt"},
+        {"graf", 32767, "graf_32767.txt"},
+        {"g", -1, "g_-1.txt"},
+    };
+    for (const Row &row : rows) {
+        EXPECT_EQ(makePointsFileName(row.base, row.line), row.expected);
+    }
+}
+
+TEST(PointsRecordTextTest, TwoBlanksBetweenAndCarriageReturnLineFeed)
+{
+    EXPECT_EQ(pointsRecordText("15,0", "1,846E-01"), "15,0  1,846E-01\r\n");
+    EXPECT_EQ(pointsRecordText("NaN", "0.2"), "NaN  0.2\r\n");
+}
+
+class AppendPointsRecordTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+};
+
+TEST_F(AppendPointsRecordTest, CreatesAMissingFile)
+{
+    const std::string path = folder.file("abc_1.txt");
+    ASSERT_TRUE(appendPointsRecord(path, "15,0", "0,2").ok());
+    EXPECT_EQ(readBytes(path), "15,0  0,2\r\n");
+}
+
+TEST_F(AppendPointsRecordTest, KeepsTheOldContentAndAddsAfterIt)
+{
+    const std::string path = folder.file("abc_1.txt");
+    writeBytes(path, "1.0  2.0\r\n3.0           4.0\r\n");
+    ASSERT_TRUE(appendPointsRecord(path, "5.0", "6.0").ok());
+    ASSERT_TRUE(appendPointsRecord(path, "7.0", "NaN").ok());
+    EXPECT_EQ(readBytes(path), "1.0  2.0\r\n3.0           4.0\r\n5.0  6.0\r\n7.0  NaN\r\n");
+}
+
+TEST_F(AppendPointsRecordTest, ReportsAFileThatCannotBeOpened)
+{
+    writeBytes(folder.file("plain.txt"), "x");
+    std::filesystem::create_directory(folder.file("abc_1.txt"));
+    const std::string paths[] = {folder.file("plain.txt") + "/abc_1.txt", folder.file("abc_1.txt")};
+    for (const std::string &path : paths) {
+        const IoStatus status = appendPointsRecord(path, "1.0", "2.0");
+        EXPECT_FALSE(status.ok()) << path;
+        EXPECT_FALSE(status.reason().empty());
+    }
+    EXPECT_EQ(readBytes(folder.file("plain.txt")), "x");
+    EXPECT_TRUE(std::filesystem::is_directory(folder.file("abc_1.txt")));
+}
+
+} // namespace
+} // namespace tarlen
