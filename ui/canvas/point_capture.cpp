@@ -9,8 +9,10 @@
 #include "ui/windows/form5_values.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 
 #include <limits>
@@ -34,22 +36,42 @@ public:
 
     void press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y);
 
-    std::unique_ptr<QWidget> createValuesWindow() const;
+    std::unique_ptr<QWidget> createValuesWindow();
     void setListColour(const QColor &colour);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     Form5 *showValuesWindow();
 
     Form1 &form_;
     std::optional<QColor> listColour_;
+    // The values window just shown from hidden while the main window was active.
+    QPointer<QWidget> handBackFrom_;
 };
 
-std::unique_ptr<QWidget> PointCapture::createValuesWindow() const
+std::unique_ptr<QWidget> PointCapture::createValuesWindow()
 {
     auto window = std::make_unique<Form5>();
     if (listColour_)
         window->setListTextColor(*listColour_);
+    window->installEventFilter(this);
     return window;
+}
+
+bool PointCapture::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == handBackFrom_ && event->type() == QEvent::WindowActivate) {
+        // Some platforms activate every window they map, whatever it asks for; the keyboard
+        // goes back to the main window.
+        handBackFrom_ = nullptr;
+        form_.activateWindow();
+    } else if (watched == handBackFrom_ && event->type() == QEvent::Paint) {
+        // Once the window is on screen, an activation is the user's own.
+        handBackFrom_ = nullptr;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void PointCapture::setListColour(const QColor &colour)
@@ -65,6 +87,8 @@ Form5 *PointCapture::showValuesWindow()
     // the canvas goes on receiving presses and moves.
     Form5 *values = form_.windows().window<Form5>(SecondaryWindow::Form5);
     if (values) {
+        if (!values->isVisible() && form_.isActiveWindow())
+            handBackFrom_ = values;
         values->show();
         values->raise();
     }
