@@ -6,7 +6,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
-
 #include <algorithm>
 #include <array>
 
@@ -24,7 +23,10 @@ constexpr int kMarkTick = 6;
 constexpr std::array kArms = {CrosshairLine::Line6, CrosshairLine::Line10, CrosshairLine::Line11,
                               CrosshairLine::Line12};
 
-QPoint pixelOf(const QPointF &twips) { return {twipsToPixels(twips.x()), twipsToPixels(twips.y())}; }
+QPoint pixelOf(const QPointF &twips)
+{
+    return {twipsToPixels(twips.x()), twipsToPixels(twips.y())};
+}
 } // namespace
 
 QPoint magnifierPlace(const QRect &canvasOnScreen, const QSize &window, const QSize &screen)
@@ -32,7 +34,8 @@ QPoint magnifierPlace(const QRect &canvasOnScreen, const QSize &window, const QS
     int x = canvasOnScreen.right() + 1 + kGap;
     if (x + window.width() > screen.width())
         x = screen.width() - window.width();
-    const int y = std::clamp(canvasOnScreen.top(), 0, std::max(0, screen.height() - window.height()));
+    const int y =
+        std::clamp(canvasOnScreen.top(), 0, std::max(0, screen.height() - window.height()));
     return {std::max(0, x), y};
 }
 
@@ -51,10 +54,9 @@ MagnifierWindow::MagnifierWindow(GraphCanvas &canvas, QWidget *parent)
     // Until the pointer first moves over the canvas, the middle of the picture is shown.
     pointer_ = QPoint(canvas.picture().width() / 2, canvas.picture().height() / 2);
 
-    connect(&canvas, &GraphCanvas::mouseMoved, this,
-            [this](Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y) {
-                followPointer(x, y);
-            });
+    connect(
+        &canvas, &GraphCanvas::mouseMoved, this,
+        [this](Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y) { followPointer(x, y); });
     // A press may draw a marker under the pointer without any move.
     connect(&canvas, &GraphCanvas::mousePressed, this, qOverload<>(&QWidget::update));
 }
@@ -87,14 +89,18 @@ void MagnifierWindow::paintEvent(QPaintEvent *)
 
     const int f = factor_;
     const QRect cell = centreCell();
-    // The canvas pixels that fall into the view, at least partly.
-    const QRect seen(QPoint(pointer_.x() - (cell.left() + f - 1) / f,
-                            pointer_.y() - (cell.top() + f - 1) / f),
-                     QPoint(pointer_.x() + (width() - cell.right() + f - 2) / f,
-                            pointer_.y() + (height() - cell.bottom() + f - 2) / f));
+    // The canvas pixels that fall into the view, at least partly: whole or cut cells on each
+    // side of the centre cell.
+    const int left = (cell.left() + f - 1) / f;
+    const int up = (cell.top() + f - 1) / f;
+    const int right = (width() - 1 - cell.left()) / f;
+    const int down = (height() - 1 - cell.top()) / f;
+    const QRect seen(pointer_ - QPoint(left, up), pointer_ + QPoint(right, down));
     const QImage &picture = canvas_->picture();
     const QRect source = seen.intersected(picture.rect());
-    const auto toView = [&](const QPoint &pixel) { return cell.topLeft() + (pixel - pointer_) * f; };
+    const auto toView = [&](const QPoint &pixel) {
+        return cell.topLeft() + (pixel - pointer_) * f;
+    };
 
     if (!source.isEmpty()) {
         // Only the small rectangle under the view is copied and enlarged, never the whole picture.
