@@ -1,9 +1,134 @@
 #include "ui/main/handlers.h"
 
+#include "core/graph_names.h"
+#include "ui/canvas/graph_canvas.h"
+#include "ui/graphfile/form3_chooser.h"
+#include "ui/graphfile/graph_picture.h"
+#include "ui/main/calibration_placement.h"
 #include "ui/main/form1.h"
+#include "ui/platform/platform.h"
+#include "ui/windows/form5_values.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <memory>
 
 namespace tarlen {
 
-void connectGraphChooser(Form1 &) {}
+namespace {
+
+// Confirming a graph swaps the offsets of the two x position labels that start-up uses.
+constexpr int kGraphX0LabelOffset = 8;
+constexpr int kGraphX1LabelOffset = 12;
+
+void warn(Form1 &form, QWidget *parent, const QString &text)
+{
+    form.platform().showMessage(parent, QStringLiteral("Dikkat!"), text,
+                                MessageIcon::Exclamation);
+}
+
+// "&Grafik Değiştir": a blank, editable calibration panel and the chooser on the screen.
+void changeGraph(Form1 &form)
+{
+    const MainWindowControls &c = form.controls();
+    form.state().lineNumber = 0;
+    form.windows().show(SecondaryWindow::Form3);
+    // The values window is created hidden when missing; its list keeps its lines.
+    if (Form5 *values = form.windows().window<Form5>(SecondaryWindow::Form5))
+        values->clearDrawingSurface();
+    for (QLineEdit *box : {c.Text1, c.Text2, c.Text3, c.Text4, c.Text6, c.Text7})
+        box->clear();
+    c.Label6->setText(QStringLiteral("x0"));
+    c.Label7->setText(QStringLiteral("y0"));
+    c.Label8->setText(QStringLiteral("xL"));
+    c.Label9->setText(QStringLiteral("yL"));
+    c.Check1->setChecked(false);
+    c.Check2->setChecked(false);
+    QWidget *const unlocked[] = {c.Command4, c.Command5, c.Command6, c.Command7,
+                                 c.Text1,    c.Text2,    c.Text3,    c.Text4,
+                                 c.Label6,   c.Label7,   c.Label8,   c.Label9,
+                                 c.Check1,   c.Check2};
+    for (QWidget *control : unlocked)
+        control->setEnabled(true);
+}
+
+// A file click: the picture goes on the canvas at once, and graphPath names it. A file that
+// does not load leaves both as they were, so graphPath always names the picture shown.
+void showClickedPicture(Form1 &form, QWidget *chooser, const QString &graphPath)
+{
+    const GraphPicture picture = readGraphPicture(graphPath);
+    switch (picture.status) {
+    case GraphPictureStatus::Loaded:
+        form.controls().Picture1->setPicture(picture.image);
+        form.state().graphPath = graphPath.toStdString();
+        return;
+    case GraphPictureStatus::NotAPicture:
+        warn(form, chooser,
+             QStringLiteral("\"%1\" açılamadı: dosya okunamıyor ya da bozuk, ya da adının "
+                            "söylediği BMP, JPG veya GIF biçiminde bir resim değil.")
+                 .arg(graphPath));
+        return;
+    case GraphPictureStatus::TooLarge:
+        warn(form, chooser,
+             QStringLiteral("\"%1\" açılamadı: resim çok büyük. En çok %2 milyon piksellik "
+                            "resimler yüklenebilir.")
+                 .arg(graphPath)
+                 .arg(kMaxGraphPixels / 1'000'000));
+        return;
+    }
+}
+
+// "Tamam": the clicked picture becomes the graph of the run.
+void confirmGraph(Form1 &form, QWidget *chooser)
+{
+    DigitizerState &state = form.state();
+    const MainWindowControls &c = form.controls();
+    // Without a clicked picture there are no names to derive; nothing changes.
+    if (state.graphPath.empty()) {
+        warn(form, chooser, QStringLiteral("Önce bir grafik dosyası seçiniz."));
+        return;
+    }
+
+    QWidget *const unlocked[] = {c.Command4, c.Command5, c.Command6, c.Command7, c.Command12,
+                                 c.Text1,    c.Text2,    c.Text3,    c.Text4,    c.Text5};
+    for (QWidget *control : unlocked)
+        control->setEnabled(true);
+
+    GraphNames names = deriveGraphNames(state.graphPath, QDir::separator().toLatin1(),
+                                        state.lineNumber);
+    state.graphFileName = std::move(names.graphFileName);
+    state.graphBaseName = std::move(names.graphBaseName);
+    state.pointsFileName = std::move(names.pointsFileName);
+
+    chooser->hide();
+    placeCalibrationControls(c, kGraphX0LabelOffset, kGraphX1LabelOffset);
+
+    c.Label19->setText(QString::fromStdString(state.pointsFileName));
+    QPalette palette = c.Label19->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    c.Label19->setPalette(palette);
+}
+
+} // namespace
+
+void connectGraphChooser(Form1 &form)
+{
+    form.windows().registerFactory(SecondaryWindow::Form3, [&form] {
+        auto chooser = std::make_unique<Form3>(form.platform());
+        Form3 *const raw = chooser.get();
+        QObject::connect(raw, &Form3::fileClicked, &form,
+                         [&form, raw](const QString &path) { showClickedPicture(form, raw, path); });
+        QObject::connect(raw, &Form3::confirmRequested, &form,
+                         [&form, raw] { confirmGraph(form, raw); });
+        QObject::connect(raw, &Form3::mainWindowRequested, &form, &Form1::bringToFront);
+        return std::unique_ptr<QWidget>(std::move(chooser));
+    });
+    QObject::connect(form.controls().Command3, &QPushButton::clicked, &form,
+                     [&form] { changeGraph(form); });
+}
 
 } // namespace tarlen
