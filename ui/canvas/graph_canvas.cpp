@@ -62,6 +62,7 @@ void GraphCanvas::setPicture(const QImage &picture)
     picture_ = picture.convertToFormat(QImage::Format_RGB32);
     drawing_ = QImage(picture_.size(), QImage::Format_ARGB32);
     drawing_.fill(Qt::transparent);
+    shown_ = picture_.copy();
     resize(picture_.width() + 2 * kBorderWidth, picture_.height() + 2 * kBorderWidth);
     update();
 }
@@ -69,6 +70,7 @@ void GraphCanvas::setPicture(const QImage &picture)
 void GraphCanvas::clearDrawing()
 {
     drawing_.fill(Qt::transparent);
+    shown_ = picture_.copy();
     current_ = QPointF(0, 0);
     update(contentsRect());
 }
@@ -86,9 +88,12 @@ void GraphCanvas::stamp(int px, int py, QRgb rgb)
     const int right = std::min(px + low + penWidth_ - 1, drawing_.width() - 1);
     const int bottom = std::min(py + low + penWidth_ - 1, drawing_.height() - 1);
     for (int y = top; y <= bottom; ++y) {
-        auto *row = reinterpret_cast<QRgb *>(drawing_.scanLine(y));
-        for (int x = left; x <= right; ++x)
-            row[x] = rgb;
+        auto *layerRow = reinterpret_cast<QRgb *>(drawing_.scanLine(y));
+        auto *shownRow = reinterpret_cast<QRgb *>(shown_.scanLine(y));
+        for (int x = left; x <= right; ++x) {
+            layerRow[x] = rgb;
+            shownRow[x] = rgb;
+        }
     }
 }
 
@@ -261,14 +266,14 @@ void GraphCanvas::paintEvent(QPaintEvent *event)
     const QRect inside = contentsRect();
     const QPoint origin = inside.topLeft();
     // Copy only the exposed parts: a moved arm repaints a few thin strips.
+    const QRect pictureArea(origin, shown_.size());
     for (const QRect &exposed : event->region()) {
         const QRect target = exposed.intersected(inside);
         if (target.isEmpty())
             continue;
-        const QRect source = target.translated(-origin);
-        painter.fillRect(target, palette().window());
-        painter.drawImage(target.topLeft(), picture_, source);
-        painter.drawImage(target.topLeft(), drawing_, source);
+        if (!pictureArea.contains(target))
+            painter.fillRect(target, palette().window());
+        painter.drawImage(target.topLeft(), shown_, target.translated(-origin));
     }
 
     painter.setClipRect(inside, Qt::IntersectClip);

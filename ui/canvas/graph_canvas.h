@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QLineF>
 #include <QPointF>
-
 #include <array>
 
 namespace tarlen {
@@ -86,6 +85,8 @@ private:
 
     QImage picture_;
     QImage drawing_;
+    // The picture with the drawing layer's marks on it, so that a repaint is one plain copy.
+    QImage shown_;
     int penWidth_ = 1;
     QPointF current_;
     std::array<ArmShape, 4> arms_;
