@@ -1,0 +1,364 @@
+#include "tests/support/fake_platform.h"
+#include "ui/canvas/graph_canvas.h"
+#include "ui/main/form1.h"
+#include "ui/main/main_window_controls.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace tarlen;
+
+namespace {
+
+void pressAt(Form1 &form, int xTwips, int yTwips)
+{
+    QTest::mouseClick(form.controls().Picture1, Qt::LeftButton, {},
+                      QPoint(xTwips / 15 + GraphCanvas::kBorderWidth,
+                             yTwips / 15 + GraphCanvas::kBorderWidth));
+}
+
+void writeFile(const QString &name, const QByteArray &contents)
+{
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+QByteArray fileBytes(const QString &name)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<missing>");
+    return file.readAll();
+}
+
+QListWidget *valuesList(Form1 &form)
+{
+    QWidget *values = form.windows().loaded(SecondaryWindow::Form5);
+    return values ? values->findChild<QListWidget *>(QStringLiteral("List1")) : nullptr;
+}
+
+QColor listColour(Form1 &form)
+{
+    QListWidget *list = valuesList(form);
+    return list ? list->palette().color(QPalette::Text) : QColor();
+}
+
+void clickTimes(QPushButton *button, int times)
+{
+    for (int i = 0; i < times; ++i)
+        QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The controls a started line locks.
+QList<QWidget *> calibrationPanel(const MainWindowControls &c)
+{
+    return {c.Command4, c.Command5, c.Command6, c.Command7, c.Command12, c.Text1,
+            c.Text2,    c.Text3,    c.Text4,    c.Text5,    c.Label6,    c.Label7,
+            c.Label8,   c.Label9,   c.Check1,   c.Check2};
+}
+
+bool anythingDrawn(const GraphCanvas &canvas)
+{
+    const QImage &layer = canvas.drawingLayer();
+    for (int y = 0; y < layer.height(); ++y)
+        for (int x = 0; x < layer.width(); ++x)
+            if (qAlpha(layer.pixel(x, y)) != 0)
+                return true;
+    return false;
+}
+
+} // namespace
+
+class TestLineCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void threeLinesOnGraf();
+    void listColourFollowsTheLine_data();
+    void listColourFollowsTheLine();
+    void valuesWindowMadeLaterShowsTheLineColour();
+    void typedValuesAreTakenAtTheStart();
+    void lineNumberStopsAt32767();
+    void deleteLastRewritesTheFile();
+    void deleteLastFailures_data();
+    void deleteLastFailures();
+    void deleteLastAfterAbandonedGraphChange();
+    void clearSymbolsWipesOnlyTheMarkers();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+void TestLineCommands::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    QVERIFY(QDir::setCurrent(dir_->path()));
+}
+
+void TestLineCommands::threeLinesOnGraf()
+{
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    form.state().graphBaseName = "graf";
+    const MainWindowControls &c = form.controls();
+    c.Text1->setText(QStringLiteral("10"));
+    const bool logarithmicY = c.Check2->isChecked();
+
+    clickTimes(c.Command8, 3);
+
+    QCOMPARE(form.state().lineNumber, std::int16_t{3});
+    QCOMPARE(c.Label16->text(), QStringLiteral("3"));
+    QCOMPARE(form.state().pointsFileName, std::string("graf_3.txt"));
+    QCOMPARE(c.Label19->text(), QStringLiteral("graf_3.txt"));
+    // No file comes into being before the first point.
+    QVERIFY(QDir().entryList(QDir::Files).isEmpty());
+    for (QWidget *control : calibrationPanel(c))
+        QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
+    QCOMPARE(c.Text1->text(), QStringLiteral("10"));
+    QCOMPARE(c.Check2->isChecked(), logarithmicY);
+    QVERIFY(c.Command8->isEnabled());
+    QVERIFY(platform.messages.isEmpty());
+
+    form.windows().window(SecondaryWindow::Form5);
+    QCOMPARE(listColour(form), QColor(0, 128, 128));
+}
+
+void TestLineCommands::listColourFollowsTheLine_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QColor>("colour");
+
+    QTest::newRow("line 1 navy") << 1 << QColor(0, 0, 128);
+    QTest::newRow("line 2 green") << 2 << QColor(0, 128, 0);
+    QTest::newRow("line 4 maroon") << 4 << QColor(128, 0, 0);
+    QTest::newRow("line 7 silver") << 7 << QColor(192, 192, 192);
+    QTest::newRow("line 8 grey") << 8 << QColor(128, 128, 128);
+    QTest::newRow("line 9 keeps grey") << 9 << QColor(128, 128, 128);
+    QTest::newRow("line 12 keeps grey") << 12 << QColor(128, 128, 128);
+}
+
+void TestLineCommands::listColourFollowsTheLine()
+{
+    QFETCH(int, lines);
+    QFETCH(QColor, colour);
+
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    const MainWindowControls &c = form.controls();
+    // The window is already open with an entry, so the new colour must reach the open list.
+    QTest::mouseClick(c.Command8, Qt::LeftButton);
+    pressAt(form, 1875, 4005);
+    QVERIFY(valuesList(form));
+
+    clickTimes(c.Command8, lines - 1);
+
+    QCOMPARE(form.state().lineNumber, lines);
+    QCOMPARE(listColour(form), colour);
+    QCOMPARE(valuesList(form)->count(), 1);
+}
+
+void TestLineCommands::valuesWindowMadeLaterShowsTheLineColour()
+{
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    const MainWindowControls &c = form.controls();
+
+    clickTimes(c.Command8, 2);
+    QVERIFY(!form.windows().loaded(SecondaryWindow::Form5));
+    pressAt(form, 1875, 4005);
+    QCOMPARE(listColour(form), QColor(0, 128, 0));
+
+    // Closed by its frame it is discarded; the one made afresh still shows line 2's colour.
+    QPointer<QWidget> values = form.windows().loaded(SecondaryWindow::Form5);
+    QVERIFY(values->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!values);
+    pressAt(form, 1875, 4005);
+    QCOMPARE(listColour(form), QColor(0, 128, 0));
+}
+
+void TestLineCommands::typedValuesAreTakenAtTheStart()
+{
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    const MainWindowControls &c = form.controls();
+    c.Text1->setText(QStringLiteral("10"));
+    c.Text3->setText(QStringLiteral("60"));
+    c.Text2->setText(QStringLiteral("0.1"));
+    c.Text4->setText(QStringLiteral("1e5"));
+
+    QTest::mouseClick(c.Command8, Qt::LeftButton);
+
+    const DigitizerState &state = form.state();
+    QCOMPARE(state.typedX0, 10.0f);
+    QCOMPARE(state.typedX1, 60.0f);
+    QCOMPARE(state.typedY0, 0.1f);
+    QCOMPARE(state.typedY1, 1e5f);
+    QCOMPARE(state.refX0Value, 10.0f);
+    QCOMPARE(state.refX1Value, 60.0f);
+    QCOMPARE(state.refY0Value, 0.1f);
+    QCOMPARE(state.refY1Value, 1e5f);
+}
+
+void TestLineCommands::lineNumberStopsAt32767()
+{
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    const MainWindowControls &c = form.controls();
+    form.state().graphBaseName = "graf";
+    form.state().lineNumber = 32767;
+    form.state().pointsFileName = "graf_32767.txt";
+    c.Label16->setText(QStringLiteral("32767"));
+    c.Label19->setText(QStringLiteral("graf_32767.txt"));
+    c.Text1->setText(QStringLiteral("10"));
+
+    QTest::mouseClick(c.Command8, Qt::LeftButton);
+
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.first().title, QStringLiteral("Dikkat!"));
+    QCOMPARE(platform.messages.first().text, QStringLiteral("En fazla 32767 çizgi başlatılabilir."));
+    QCOMPARE(platform.messages.first().icon, MessageIcon::Exclamation);
+    QCOMPARE(form.state().lineNumber, std::int16_t{32767});
+    QCOMPARE(c.Label16->text(), QStringLiteral("32767"));
+    QCOMPARE(form.state().pointsFileName, std::string("graf_32767.txt"));
+    QCOMPARE(c.Label19->text(), QStringLiteral("graf_32767.txt"));
+    QCOMPARE(form.state().typedX0, 0.0f);
+    for (QWidget *control : calibrationPanel(c))
+        if (control != c.Command12 && control != c.Text5)
+            QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
+}
+
+void TestLineCommands::deleteLastRewritesTheFile()
+{
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    const MainWindowControls &c = form.controls();
+    QTest::mouseClick(c.Command8, Qt::LeftButton);
+    writeFile(QStringLiteral("_1.txt"), "1,0  2,0\r\n3,0  4,0\r\n5,0  6,0\r\n");
+    c.Label19->setText(QStringLiteral("shown"));
+
+    QTest::mouseClick(c.Command1, Qt::LeftButton);
+    QCOMPARE(fileBytes(QStringLiteral("_1.txt")),
+             QByteArray("1,0           2,0\r\n3,0           4,0\r\n"));
+    QTest::mouseClick(c.Command1, Qt::LeftButton);
+    QCOMPARE(fileBytes(QStringLiteral("_1.txt")), QByteArray("1,0           2,0\r\n"));
+    QTest::mouseClick(c.Command1, Qt::LeftButton);
+    QCOMPARE(fileBytes(QStringLiteral("_1.txt")), QByteArray());
+    // An empty file stays empty, without a message.
+    QTest::mouseClick(c.Command1, Qt::LeftButton);
+    QCOMPARE(fileBytes(QStringLiteral("_1.txt")), QByteArray());
+
+    QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(form.state().pointsFileName, std::string("_1.txt"));
+    QCOMPARE(c.Label19->text(), QStringLiteral("shown"));
+}
+
+void TestLineCommands::deleteLastFailures_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QByteArray>("contents");
+
+    // An empty content stands for no file at all.
+    QTest::newRow("no line started") << 0 << QByteArray();
+    QTest::newRow("line started, no point") << 1 << QByteArray();
+    QTest::newRow("last record with one field") << 1 << QByteArray("1,0  2,0\r\n3,0\r\n");
+}
+
+void TestLineCommands::deleteLastFailures()
+{
+    QFETCH(int, lines);
+    QFETCH(QByteArray, contents);
+
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    const MainWindowControls &c = form.controls();
+    clickTimes(c.Command8, lines);
+    const QString fileName = QString::fromStdString(form.state().pointsFileName);
+    if (!contents.isEmpty())
+        writeFile(fileName, contents);
+
+    QTest::mouseClick(c.Command1, Qt::LeftButton);
+
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.first().title, QStringLiteral("Dikkat!"));
+    QCOMPARE(platform.messages.first().text, QStringLiteral("Henüz değer girilmedi."));
+    QCOMPARE(platform.messages.first().icon, MessageIcon::Exclamation);
+    if (contents.isEmpty())
+        QVERIFY(QDir().entryList(QDir::Files).isEmpty());
+    else
+        QCOMPARE(fileBytes(fileName), contents);
+}
+
+void TestLineCommands::deleteLastAfterAbandonedGraphChange()
+{
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    // Line 2 of graf was current when a graph change set the line number back to 0.
+    DigitizerState &state = form.state();
+    state.graphBaseName = "graf";
+    state.pointsFileName = "graf_2.txt";
+    state.lineNumber = 0;
+    writeFile(QStringLiteral("graf_2.txt"), "1,0  2,0\r\n3,0  4,0\r\n");
+
+    QTest::mouseClick(form.controls().Command1, Qt::LeftButton);
+
+    QCOMPARE(fileBytes(QStringLiteral("graf_0.txt")), QByteArray("1,0           2,0\r\n"));
+    QCOMPARE(fileBytes(QStringLiteral("graf_2.txt")), QByteArray("1,0  2,0\r\n3,0  4,0\r\n"));
+    QCOMPARE(state.pointsFileName, std::string("graf_0.txt"));
+    QVERIFY(platform.messages.isEmpty());
+}
+
+void TestLineCommands::clearSymbolsWipesOnlyTheMarkers()
+{
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    const MainWindowControls &c = form.controls();
+    const QImage picture = c.Picture1->picture();
+    QTest::mouseClick(c.Command8, Qt::LeftButton);
+    pressAt(form, 1875, 4005);
+    pressAt(form, 2430, 3765);
+    QVERIFY(anythingDrawn(*c.Picture1));
+    const QByteArray records = fileBytes(QStringLiteral("_1.txt"));
+    const DigitizerState before = form.state();
+
+    QTest::mouseClick(c.Command15, Qt::LeftButton);
+
+    QVERIFY(!anythingDrawn(*c.Picture1));
+    QCOMPARE(c.Picture1->currentPoint(), QPointF(0, 0));
+    QCOMPARE(c.Picture1->picture(), picture);
+    QCOMPARE(fileBytes(QStringLiteral("_1.txt")), records);
+    QCOMPARE(valuesList(form)->count(), 2);
+    QCOMPARE(form.state().pointCount, before.pointCount);
+    QCOMPARE(form.state().symbolKind, before.symbolKind);
+    QCOMPARE(form.state().symbolSize, before.symbolSize);
+    QCOMPARE(form.state().markerColor, before.markerColor);
+
+    // A further press draws again on the wiped layer.
+    pressAt(form, 1875, 4005);
+    QVERIFY(anythingDrawn(*c.Picture1));
+}
+
+QTEST_MAIN(TestLineCommands)
+#include "tst_line_commands.moc"
