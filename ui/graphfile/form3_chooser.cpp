@@ -12,6 +12,7 @@
 #include <QStorageInfo>
 #include <QStyle>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <algorithm>
 #include <utility>
@@ -260,8 +261,13 @@ void Form3::changeDrive(int index)
 
 void Form3::openFolderItem(QTreeWidgetItem *item)
 {
-    if (item)
-        setFolderPath(item->data(0, kPathRole).toString());
+    if (!item || setFolderPath(item->data(0, kPathRole).toString()))
+        return;
+    // The folder stays where it was, and so does the highlight.
+    const QSignalBlocker blocker(dir1_);
+    for (QTreeWidgetItemIterator it(dir1_); *it; ++it)
+        if ((*it)->data(0, kPathRole).toString() == folder_)
+            dir1_->setCurrentItem(*it);
 }
 
 bool Form3::setFolderPath(const QString &path)

@@ -228,11 +228,12 @@ GraphPicture readGraphPicture(const QString &path)
     QImageReader reader(&buffer, readerFormat(*format));
     // The extension decides the format: other picture data under the name is refused.
     reader.setAutoDetectImageFormat(false);
-    // The size comes from the header, before anything is decoded.
+    // The size comes from the header, before anything is decoded; a BMP stored top-down
+    // reports a negative height.
     const QSize size = reader.size();
-    if (!size.isValid())
+    if (size.width() <= 0 || size.height() == 0)
         return {};
-    if (qint64{size.width()} * size.height() > kMaxGraphPixels)
+    if (qint64{size.width()} * qAbs(size.height()) > kMaxGraphPixels)
         return {GraphPictureStatus::TooLarge, {}};
     if (!isCompletePicture(bytes, *format))
         return {};
