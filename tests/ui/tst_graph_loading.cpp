@@ -1,0 +1,309 @@
+#include "tests/support/fake_platform.h"
+#include "tests/ui/graph_picture_files.h"
+#include "ui/canvas/graph_canvas.h"
+#include "ui/graphfile/form3_chooser.h"
+#include "ui/main/form1.h"
+#include "ui/windows/form5_values.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <map>
+#include <memory>
+
+using namespace tarlen;
+using testing::encoded;
+using testing::solidImage;
+using testing::writeBytes;
+
+namespace {
+
+Form3 *openChooser(Form1 &form)
+{
+    form.controls().Command3->click();
+    return qobject_cast<Form3 *>(form.windows().loaded(SecondaryWindow::Form3));
+}
+
+void clickFile(Form3 *chooser, const QString &name)
+{
+    QListWidget *list = chooser->findChild<QListWidget *>("File1");
+    const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
+    QVERIFY2(found.size() == 1, qPrintable(name));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(found.first()).center());
+}
+
+void pressTamam(Form3 *chooser) { chooser->findChild<QPushButton *>("Command1")->click(); }
+
+// Where each control of the main window stands, by name.
+std::map<QString, QPoint> positions(const Form1 &form)
+{
+    std::map<QString, QPoint> places;
+    for (QWidget *child : form.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!child->objectName().isEmpty())
+            places[child->objectName()] = child->pos();
+    return places;
+}
+
+QColor textColour(const QLabel *label) { return label->palette().color(QPalette::WindowText); }
+
+} // namespace
+
+class TestGraphLoading : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void placementAroundALargerPicture();
+    void confirmUnlocksNamesAndKeepsTheRest();
+    void pointsFileOfTheCurrentLine_data();
+    void pointsFileOfTheCurrentLine();
+    void samePictureTwiceSameNames();
+    void confirmAfterAFailedClick();
+    void confirmWithoutAPicture();
+
+private:
+    // A started form showing its chooser, which has just shown the named picture.
+    void startWithPicture(Form1 &form, const QString &name);
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString work_;
+};
+
+void TestGraphLoading::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    work_ = QFileInfo(dir_->path()).canonicalFilePath();
+    QVERIFY(QDir::setCurrent(work_));
+    QVERIFY(writeBytes(work_ + "/buyuk.bmp", encoded(solidImage(640, 420, Qt::white), "BMP")));
+    QVERIFY(writeBytes(work_ + "/kucuk.gif", testing::solidGif(100, 80, qRgb(0, 0, 255))));
+    QVERIFY(writeBytes(work_ + "/eğri.JPG", encoded(solidImage(300, 200, Qt::gray), "JPEG")));
+    QVERIFY(writeBytes(work_ + "/bozuk.bmp", "not a picture"));
+}
+
+void TestGraphLoading::startWithPicture(Form1 &form, const QString &name)
+{
+    form.startUp();
+    form.show();
+    Form3 *chooser = openChooser(form);
+    QVERIFY(chooser);
+    clickFile(chooser, name);
+    QCOMPARE(QFileInfo(QString::fromStdString(form.state().graphPath)).fileName(), name);
+}
+
+void TestGraphLoading::placementAroundALargerPicture()
+{
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    form.show();
+    const MainWindowControls &c = form.controls();
+    const std::map<QString, QPoint> before = positions(form);
+    const QSize sampleSize = c.Picture1->size();
+
+    Form3 *chooser = openChooser(form);
+    clickFile(chooser, "buyuk.bmp");
+    // The click alone resizes the canvas but moves nothing around it.
+    QCOMPARE(positions(form), before);
+    pressTamam(chooser);
+
+    const QRect canvas = c.Picture1->geometry();
+    QVERIFY(canvas.width() > sampleSize.width() && canvas.height() > sampleSize.height());
+    const int pl = canvas.x();
+    const int pt = canvas.y();
+    const int bottom = canvas.y() + canvas.height();
+    const int right = canvas.x() + canvas.width();
+    const int middle = pl + canvas.width() / 2;
+    const int text3Left = right - c.Text3->width();
+    const int text2Left = pl - c.Text2->width() - 10;
+    const int text2Top = bottom - c.Text2->height();
+
+    const std::map<QString, QPoint> expected = {
+        {"Text1", {pl, bottom + 10}},
+        {"Text3", {text3Left, bottom + 10}},
+        {"Command6", {text3Left, bottom + 50}},
+        {"Label8", {text3Left + 12, bottom + 35}},
+        {"Command4", {pl, bottom + 50}},
+        {"Label6", {pl + 8, bottom + 35}},
+        {"Text2", {text2Left, text2Top}},
+        {"Command5", {text2Left, text2Top - 42}},
+        {"Label7", {pl - 50, text2Top - 15}},
+        {"Text5", {right + 10, pt}},
+        {"Label10", {right + 25, pt + 25}},
+        {"Command12", {right + 10, pt + 40}},
+        {"Check1", {middle - 100, bottom + 20}},
+        {"Check2", {middle + 10, bottom + 20}},
+    };
+    const std::map<QString, QPoint> after = positions(form);
+    for (const auto &[name, place] : expected)
+        QVERIFY2(after.at(name) == place, qPrintable(name));
+    // A larger picture moves the groups outwards with the bottom and the right edge.
+    for (const char *name : {"Text1", "Text3", "Command6", "Label8", "Command4", "Label6", "Text2",
+                             "Command5", "Label7", "Check1", "Check2"})
+        QVERIFY2(after.at(name).y() > before.at(name).y(), name);
+    for (const char *name : {"Text3", "Command6", "Label8", "Text5", "Label10", "Command12",
+                             "Check1", "Check2"})
+        QVERIFY2(after.at(name).x() > before.at(name).x(), name);
+    // The y1 group stays by the canvas's top-left corner, which did not move.
+    for (const char *name : {"Text4", "Label9", "Command7", "Picture1"})
+        QVERIFY2(after.at(name) == before.at(name), name);
+    // Start-up put the x0 label 12 and the x1 label 8 pixels in; confirming swaps them.
+    QCOMPARE(before.at("Label6").x() - before.at("Text1").x(), 12);
+    QCOMPARE(before.at("Label8").x() - before.at("Text3").x(), 8);
+}
+
+void TestGraphLoading::confirmUnlocksNamesAndKeepsTheRest()
+{
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    startWithPicture(form, "eğri.JPG");
+    Form3 *chooser = qobject_cast<Form3 *>(form.windows().loaded(SecondaryWindow::Form3));
+    const MainWindowControls &c = form.controls();
+    DigitizerState &state = form.state();
+
+    // What the user did meanwhile, which confirming leaves as it is.
+    c.Text1->setText("10");
+    c.Label6->setText("1320");
+    c.Check2->setChecked(true);
+    state.refY1Pos = 450;
+    auto *values = qobject_cast<Form5 *>(form.windows().window(SecondaryWindow::Form5));
+    QVERIFY(values);
+    values->appendEntry("1   15,0   0,2");
+    QWidget *const locked[] = {c.Command4, c.Command5, c.Command6, c.Command7, c.Command12,
+                               c.Text1,    c.Text2,    c.Text3,    c.Text4,    c.Text5};
+    for (QWidget *control : locked)
+        control->setEnabled(false);
+    const QColor label19Before = textColour(c.Label19);
+    QVERIFY(label19Before != QColor(Qt::black));
+
+    pressTamam(chooser);
+
+    for (QWidget *control : locked)
+        QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
+    QCOMPARE(QString::fromStdString(state.graphFileName), QStringLiteral("eğri.JPG"));
+    QCOMPARE(QString::fromStdString(state.graphBaseName), QStringLiteral("eğri"));
+    QCOMPARE(QString::fromStdString(state.pointsFileName), QStringLiteral("eğri_0.txt"));
+    QVERIFY(!chooser->isVisible());
+    QCOMPARE(c.Label19->text(), QStringLiteral("eğri_0.txt"));
+    QCOMPARE(textColour(c.Label19), QColor(Qt::black));
+    QVERIFY(platform.messages.isEmpty());
+
+    QCOMPARE(state.lineNumber, 0);
+    QCOMPARE(c.Text1->text(), QStringLiteral("10"));
+    QCOMPARE(c.Label6->text(), QStringLiteral("1320"));
+    QVERIFY(c.Check2->isChecked());
+    QVERIFY(!c.Check1->isChecked());
+    QCOMPARE(state.refY1Pos, 450.0f);
+    QCOMPARE(values->findChild<QListWidget *>("List1")->count(), 1);
+    QCOMPARE(c.Picture1->picture().size(), QSize(300, 200));
+    // Confirming writes no points file.
+    QVERIFY(!QFileInfo::exists(work_ + "/eğri_0.txt"));
+}
+
+void TestGraphLoading::pointsFileOfTheCurrentLine_data()
+{
+    QTest::addColumn<int>("linesStarted");
+    QTest::addColumn<QString>("pointsFile");
+
+    QTest::newRow("no line started") << 0 << "kucuk_0.txt";
+    QTest::newRow("three lines started meanwhile") << 3 << "kucuk_3.txt";
+}
+
+void TestGraphLoading::pointsFileOfTheCurrentLine()
+{
+    QFETCH(int, linesStarted);
+    QFETCH(QString, pointsFile);
+
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    startWithPicture(form, "kucuk.gif");
+    // The chooser is modeless: lines can be started while it is open.
+    for (int i = 0; i < linesStarted; ++i)
+        form.controls().Command8->click();
+    QCOMPARE(form.state().lineNumber, linesStarted);
+
+    pressTamam(qobject_cast<Form3 *>(form.windows().loaded(SecondaryWindow::Form3)));
+
+    QCOMPARE(QString::fromStdString(form.state().pointsFileName), pointsFile);
+    QCOMPARE(form.controls().Label19->text(), pointsFile);
+    QCOMPARE(form.state().lineNumber, linesStarted);
+}
+
+void TestGraphLoading::samePictureTwiceSameNames()
+{
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    startWithPicture(form, "kucuk.gif");
+    Form3 *chooser = qobject_cast<Form3 *>(form.windows().loaded(SecondaryWindow::Form3));
+    pressTamam(chooser);
+    const DigitizerState first = form.state();
+
+    openChooser(form);
+    clickFile(chooser, "buyuk.bmp");
+    clickFile(chooser, "kucuk.gif");
+    pressTamam(chooser);
+
+    QCOMPARE(form.state().graphFileName, first.graphFileName);
+    QCOMPARE(form.state().graphBaseName, first.graphBaseName);
+    QCOMPARE(form.state().pointsFileName, first.pointsFileName);
+    QCOMPARE(QString::fromStdString(first.pointsFileName), QStringLiteral("kucuk_0.txt"));
+}
+
+void TestGraphLoading::confirmAfterAFailedClick()
+{
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    startWithPicture(form, "kucuk.gif");
+    Form3 *chooser = qobject_cast<Form3 *>(form.windows().loaded(SecondaryWindow::Form3));
+    clickFile(chooser, "bozuk.bmp");
+    QCOMPARE(platform.messages.size(), 1);
+
+    pressTamam(chooser);
+
+    // The names follow the picture on the canvas, not the name last clicked.
+    QCOMPARE(QString::fromStdString(form.state().graphBaseName), QStringLiteral("kucuk"));
+    QCOMPARE(form.controls().Picture1->picture().size(), QSize(100, 80));
+    QCOMPARE(platform.messages.size(), 1);
+}
+
+void TestGraphLoading::confirmWithoutAPicture()
+{
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    form.show();
+    const MainWindowControls &c = form.controls();
+    Form3 *chooser = openChooser(form);
+    c.Text5->setEnabled(false);
+    c.Command12->setEnabled(false);
+    c.Label19->setText("onceki_2.txt");
+    const QColor label19Colour = textColour(c.Label19);
+    const std::map<QString, QPoint> before = positions(form);
+
+    pressTamam(chooser);
+
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.first().title, QStringLiteral("Dikkat!"));
+    QCOMPARE(platform.messages.first().text, QStringLiteral("Önce bir grafik dosyası seçiniz."));
+    QCOMPARE(platform.messages.first().icon, MessageIcon::Exclamation);
+    QVERIFY(chooser->isVisible());
+    QVERIFY(!c.Text5->isEnabled());
+    QVERIFY(!c.Command12->isEnabled());
+    QVERIFY(form.state().graphFileName.empty());
+    QVERIFY(form.state().graphBaseName.empty());
+    QVERIFY(form.state().pointsFileName.empty());
+    QCOMPARE(c.Label19->text(), QStringLiteral("onceki_2.txt"));
+    QCOMPARE(textColour(c.Label19), label19Colour);
+    QCOMPARE(positions(form), before);
+}
+
+QTEST_MAIN(TestGraphLoading)
+#include "tst_graph_loading.moc"
