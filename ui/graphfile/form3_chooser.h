@@ -48,7 +48,6 @@ public:
     explicit Form3(Platform &platform, DriveLister drives = mountedDrives,
                    QWidget *parent = nullptr);
 
-    QString drivePath() const { return drive_; }
     // The path of Dir1, in the platform's notation.
     QString folderPath() const { return folder_; }
     // The folder that File1 lists, in the platform's notation.
