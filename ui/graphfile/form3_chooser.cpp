@@ -39,11 +39,11 @@ constexpr QRect kCommand2(2040, 5760, 1335, 375);
 constexpr int kFolderIndent = 10;
 constexpr int kPathRole = Qt::UserRole;
 
-QFont fontOf(const FontSpec &spec)
+QFont fontOf(const FontSpec &wanted)
 {
-    QFont font(spec.family.toString());
-    font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
+    QFont font(wanted.family.toString());
+    font.setPointSizeF(wanted.pointSize);
+    font.setBold(wanted.bold);
     return font;
 }
 
