@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 namespace tarlen {
 
@@ -18,10 +19,60 @@ constexpr int kGap = 8;
 constexpr int kWheelNotch = 120;
 constexpr QRgb kBackdrop = qRgb(128, 128, 128);
 constexpr QRgb kMark = qRgb(255, 0, 0);
+// Behind the factor, so that it stays legible on any graph.
+constexpr QRgb kPlate = qRgb(255, 255, 225);
 constexpr int kMarkTick = 6;
 
 constexpr std::array kArms = {CrosshairLine::Line6, CrosshairLine::Line10, CrosshairLine::Line11,
                               CrosshairLine::Line12};
+
+// A mark of the drawing layer over a picture pixel.
+QRgb blend(QRgb mark, QRgb under)
+{
+    const int a = qAlpha(mark);
+    const auto mix = [a](int top, int bottom) { return (top * a + bottom * (255 - a)) / 255; };
+    return qRgb(mix(qRed(mark), qRed(under)), mix(qGreen(mark), qGreen(under)),
+                mix(qBlue(mark), qBlue(under)));
+}
+
+// One crosshair arm in canvas pixels, painted from end to end like a one-pixel line of the
+// canvas, but only inside clip.
+void plotArm(QImage &image, const QRect &clip, const QPoint &from, const QPoint &to)
+{
+    constexpr QRgb kArm = qRgb(0, 0, 0);
+    // Long arms are cut to the clip first; the arms are horizontal or vertical in practice.
+    if (from.y() == to.y() || from.x() == to.x()) {
+        // Both end pixels belong to the arm, whichever way it runs.
+        const QRect run = QRect(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
+                                QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y())))
+                              .intersected(clip);
+        for (int y = run.top(); y <= run.bottom() && !run.isEmpty(); ++y)
+            std::fill_n(reinterpret_cast<QRgb *>(image.scanLine(y)) + run.left(), run.width(),
+                        kArm);
+        return;
+    }
+    const int dx = std::abs(to.x() - from.x());
+    const int dy = -std::abs(to.y() - from.y());
+    const int sx = from.x() < to.x() ? 1 : -1;
+    const int sy = from.y() < to.y() ? 1 : -1;
+    int err = dx + dy;
+    QPoint p = from;
+    for (;;) {
+        if (clip.contains(p))
+            reinterpret_cast<QRgb *>(image.scanLine(p.y()))[p.x()] = kArm;
+        if (p == to)
+            break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            p.rx() += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            p.ry() += sy;
+        }
+    }
+}
 
 QPoint pixelOf(const QPointF &twips)
 {
@@ -83,9 +134,10 @@ void MagnifierWindow::placeBeside(const QRect &canvasOnScreen, const QSize &scre
 void MagnifierWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(kBackdrop));
-    if (!canvas_)
+    if (!canvas_) {
+        painter.fillRect(rect(), QColor(kBackdrop));
         return;
+    }
 
     const int f = factor_;
     const QRect cell = centreCell();
@@ -96,52 +148,110 @@ void MagnifierWindow::paintEvent(QPaintEvent *)
     const int right = (width() - 1 - cell.left()) / f;
     const int down = (height() - 1 - cell.top()) / f;
     const QRect seen(pointer_ - QPoint(left, up), pointer_ + QPoint(right, down));
-    const QImage &picture = canvas_->picture();
-    const QRect source = seen.intersected(picture.rect());
-    const auto toView = [&](const QPoint &pixel) {
-        return cell.topLeft() + (pixel - pointer_) * f;
-    };
 
-    if (!source.isEmpty()) {
-        // Only the small rectangle under the view is copied and enlarged, never the whole picture.
-        const QRect target(toView(source.topLeft()), source.size() * f);
-        painter.drawImage(target, picture.copy(source));
-        painter.drawImage(target, canvas_->drawingLayer().copy(source));
+    // Only these few pixels are composed and enlarged, then shown in one plain copy.
+    composeSeen(seen);
+    enlargeSeen(cell.topLeft() - QPoint(left, up) * f);
+    painter.drawImage(0, 0, view_);
 
-        const QRect pictureInView(toView(QPoint(0, 0)), picture.size() * f);
-        painter.save();
-        painter.setClipRect(pictureInView.intersected(rect()));
-        painter.setPen(QPen(QColor(Qt::black), f, Qt::SolidLine, Qt::SquareCap));
-        const QPointF half(f / 2.0, f / 2.0);
-        for (CrosshairLine arm : kArms) {
-            if (!canvas_->isLineVisible(arm))
-                continue;
-            const QLineF line = canvas_->line(arm);
-            painter.drawLine(QPointF(toView(pixelOf(line.p1()))) + half,
-                             QPointF(toView(pixelOf(line.p2()))) + half);
-        }
-        painter.restore();
+    // An open square around the pixel under the pointer, with ticks that lead the eye to it:
+    // red on a white halo, so that it shows on red curves and dark axes alike.
+    // The outline's pixels: one pixel of the view between it and the cell.
+    const QRect box = cell.adjusted(-2, -2, 2, 2);
+    const QPoint mid = cell.center();
+    for (const QPen &pen :
+         {QPen(QColor(Qt::white), 3, Qt::SolidLine, Qt::SquareCap), QPen(QColor(kMark), 1)}) {
+        painter.setPen(pen);
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        painter.drawLine(box.left() - kMarkTick, mid.y(), box.left() - 1, mid.y());
+        painter.drawLine(box.right() + 1, mid.y(), box.right() + kMarkTick, mid.y());
+        painter.drawLine(mid.x(), box.top() - kMarkTick, mid.x(), box.top() - 1);
+        painter.drawLine(mid.x(), box.bottom() + 1, mid.x(), box.bottom() + kMarkTick);
     }
 
-    // An open square around the pixel under the pointer, with ticks that lead the eye to it.
-    painter.setPen(QPen(QColor(kMark), 1));
-    // The outline's pixels: one pixel of the view free between it and the cell.
-    const QRect box = cell.adjusted(-2, -2, 2, 2);
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
-    const QPoint mid = cell.center();
-    painter.drawLine(box.left() - kMarkTick, mid.y(), box.left() - 1, mid.y());
-    painter.drawLine(box.right() + 1, mid.y(), box.right() + kMarkTick, mid.y());
-    painter.drawLine(mid.x(), box.top() - kMarkTick, mid.x(), box.top() - 1);
-    painter.drawLine(mid.x(), box.bottom() + 1, mid.x(), box.bottom() + kMarkTick);
+    if (plateFactor_ != f)
+        makePlate();
+    painter.drawImage(rect().bottomRight() - QPoint(plate_.width() + 1, plate_.height() + 1),
+                      plate_);
+}
 
-    // The factor in the lower right corner, on a plate that keeps it legible on any graph.
-    const QString label = QStringLiteral("%1×").arg(f);
-    const QRect plate = painter.fontMetrics().boundingRect(label).adjusted(-3, -1, 3, 1);
-    const QRect corner(rect().bottomRight() - QPoint(plate.width() + 2, plate.height() + 2),
-                       plate.size());
-    painter.fillRect(corner, QColor(255, 255, 225));
+// The picture's pixels in the seen rectangle with the drawing layer over them and the visible
+// crosshair arms on top, as the canvas shows them; outside the picture the backdrop.
+void MagnifierWindow::composeSeen(const QRect &seen)
+{
+    if (seen_.size() != seen.size())
+        seen_ = QImage(seen.size(), QImage::Format_RGB32);
+    seen_.fill(kBackdrop);
+
+    const QImage &picture = canvas_->picture();
+    const QImage &layer = canvas_->drawingLayer();
+    const QRect source = seen.intersected(picture.rect());
+    if (source.isEmpty())
+        return;
+    const bool layered = layer.size() == picture.size();
+    for (int y = source.top(); y <= source.bottom(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        const auto *marks =
+            layered ? reinterpret_cast<const QRgb *>(layer.constScanLine(y)) : nullptr;
+        auto *to = reinterpret_cast<QRgb *>(seen_.scanLine(y - seen.top()));
+        for (int x = source.left(); x <= source.right(); ++x) {
+            QRgb shown = from[x];
+            if (marks && qAlpha(marks[x]) != 0)
+                shown = blend(marks[x], shown);
+            to[x - seen.left()] = shown;
+        }
+    }
+
+    const QRect clip = source.translated(-seen.topLeft());
+    for (CrosshairLine arm : kArms) {
+        if (!canvas_->isLineVisible(arm))
+            continue;
+        const QLineF line = canvas_->line(arm);
+        plotArm(seen_, clip, pixelOf(line.p1()) - seen.topLeft(),
+                pixelOf(line.p2()) - seen.topLeft());
+    }
+}
+
+// Each seen pixel becomes a factor-sized square of the view, whose top-left corner lies at
+// origin in the view (up to one cell off the view's edges). Done by hand, row by row: a scaled
+// blit costs several times more and calls on the painter's thread pool at every move.
+void MagnifierWindow::enlargeSeen(const QPoint &origin)
+{
+    if (view_.size() != size())
+        view_ = QImage(size(), QImage::Format_RGB32);
+    const int f = factor_;
+    const int w = view_.width();
+    const int sourceWidth = seen_.width();
+    for (int y = 0; y < view_.height(); ++y) {
+        auto *to = reinterpret_cast<QRgb *>(view_.scanLine(y));
+        // The rows of one cell are alike: the first is made, the others copied.
+        if (y > 0 && (y - origin.y()) % f != 0) {
+            std::copy_n(reinterpret_cast<const QRgb *>(view_.constScanLine(y - 1)), w, to);
+            continue;
+        }
+        const auto *from =
+            reinterpret_cast<const QRgb *>(seen_.constScanLine((y - origin.y()) / f));
+        for (int sx = 0, x = origin.x(); sx < sourceWidth && x < w; ++sx, x += f) {
+            const int begin = std::max(x, 0);
+            const int end = std::min(x + f, w);
+            if (end > begin)
+                std::fill(to + begin, to + end, from[sx]);
+        }
+    }
+}
+
+// The factor in a small plate for the lower right corner, drawn once for each factor.
+void MagnifierWindow::makePlate()
+{
+    const QString label = QStringLiteral("%1×").arg(factor_);
+    const QRect text = fontMetrics().boundingRect(label);
+    plate_ = QImage(text.size() + QSize(6, 2), QImage::Format_RGB32);
+    plate_.fill(kPlate);
+    QPainter painter(&plate_);
+    painter.setFont(font());
     painter.setPen(QColor(Qt::black));
-    painter.drawText(corner, Qt::AlignCenter, label);
+    painter.drawText(plate_.rect(), Qt::AlignCenter, label);
+    plateFactor_ = factor_;
 }
 
 void MagnifierWindow::wheelEvent(QWheelEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
@@ -44,7 +45,16 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
+    void composeSeen(const QRect &seen);
+    void enlargeSeen(const QPoint &origin);
+    void makePlate();
+
     QPointer<GraphCanvas> canvas_;
+    // The canvas pixels under the view, one image pixel each, kept between paints.
+    QImage seen_;
+    QImage view_;
+    QImage plate_;
+    int plateFactor_ = 0;
     QPoint pointer_;
     int factor_ = kStartFactor;
     // Wheel turns smaller than one notch add up until they make one.
