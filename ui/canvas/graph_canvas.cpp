@@ -261,27 +261,42 @@ void GraphCanvas::setPointerShape(CanvasPointer shape)
 void GraphCanvas::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    drawSunkenBorder(painter, rect());
-
     const QRect inside = contentsRect();
+    if (!inside.contains(event->rect()))
+        drawSunkenBorder(painter, rect());
+
     const QPoint origin = inside.topLeft();
-    // Copy only the exposed parts: a moved arm repaints a few thin strips.
     const QRect pictureArea(origin, shown_.size());
+    std::array<QRect, 4> armAreas;
+    for (std::size_t i = 0; i < arms_.size(); ++i)
+        armAreas[i] = armWidgetRect(arms_[i]);
+    const QColor armColour(Qt::black);
+    painter.setPen(QPen(armColour, 1));
+    // Each exposed rectangle is painted under a clip of its own: Qt paints a plain rectangle
+    // clip in one blit, but splits a many-rectangle clip into scanlines over a thread pool,
+    // which costs more than the thin strips of a moved arm.
     for (const QRect &exposed : event->region()) {
         const QRect target = exposed.intersected(inside);
         if (target.isEmpty())
             continue;
+        painter.setClipRect(target);
         if (!pictureArea.contains(target))
             painter.fillRect(target, palette().window());
         painter.drawImage(target.topLeft(), shown_, target.translated(-origin));
-    }
-
-    painter.setClipRect(inside, Qt::IntersectClip);
-    painter.setPen(QPen(QColor(Qt::black), 1));
-    for (const ArmShape &arm : arms_) {
-        if (!arm.visible)
-            continue;
-        painter.drawLine(toPixels(arm.twips.p1()) + origin, toPixels(arm.twips.p2()) + origin);
+        for (std::size_t i = 0; i < arms_.size(); ++i) {
+            if (!armAreas[i].intersects(target))
+                continue;
+            const QPoint p1 = toPixels(arms_[i].twips.p1()) + origin;
+            const QPoint p2 = toPixels(arms_[i].twips.p2()) + origin;
+            // A level or upright arm covers the same pixels as the line, ends included.
+            if (p1.x() == p2.x() || p1.y() == p2.y())
+                painter.fillRect(QRect(QPoint(std::min(p1.x(), p2.x()), std::min(p1.y(), p2.y())),
+                                       QPoint(std::max(p1.x(), p2.x()), std::max(p1.y(), p2.y())))
+                                     .intersected(target),
+                                 armColour);
+            else
+                painter.drawLine(p1, p2);
+        }
     }
 }
 
