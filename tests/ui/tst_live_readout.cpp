@@ -228,18 +228,16 @@ void TestLiveReadout::pixelsArriveAsTwips_data()
     QTest::addColumn<QString>("xTwips");
     QTest::addColumn<QString>("yTwips");
 
-    QTest::newRow("top-left corner") << QPoint(0, 0) << Qt::NoButton << "0"
-                                     << "0";
-    QTest::newRow("one pixel in") << QPoint(1, 1) << Qt::NoButton << "15"
-                                  << "15";
-    QTest::newRow("worked example") << kWorkedExamplePixel << Qt::NoButton << "1875"
-                                    << "4005";
-    QTest::newRow("far inside") << QPoint(400, 300) << Qt::NoButton << "6000"
-                                << "4500";
-    QTest::newRow("left button held") << QPoint(37, 251) << Qt::LeftButton << "555"
-                                      << "3765";
-    QTest::newRow("right button held") << QPoint(200, 10) << Qt::RightButton << "3000"
-                                       << "150";
+    const auto row = [](const char *tag, QPoint pixel, Qt::MouseButton held, const char *x,
+                        const char *y) {
+        QTest::newRow(tag) << pixel << held << QString::fromLatin1(x) << QString::fromLatin1(y);
+    };
+    row("top-left corner", {0, 0}, Qt::NoButton, "0", "0");
+    row("one pixel in", {1, 1}, Qt::NoButton, "15", "15");
+    row("worked example", kWorkedExamplePixel, Qt::NoButton, "1875", "4005");
+    row("far inside", {400, 300}, Qt::NoButton, "6000", "4500");
+    row("left button held", {37, 251}, Qt::LeftButton, "555", "3765");
+    row("right button held", {200, 10}, Qt::RightButton, "3000", "150");
 }
 
 // Real moves through the window system, which reach the canvas only because it tracks the mouse.
@@ -276,26 +274,21 @@ void TestLiveReadout::absentAndDegenerateValues_data()
     QTest::addColumn<QString>("xText");
     QTest::addColumn<QString>("yText");
 
-    QTest::newRow("linear axes before any reference")
-        << false << Qt::Unchecked << Qt::Unchecked << "0.1"
-        << "NaN"
-        << "NaN";
-    QTest::newRow("logarithmic axes before any reference give val0")
-        << false << Qt::Checked << Qt::Checked << "0.1"
-        << "10,0"
-        << "0,1";
-    QTest::newRow("third state of Check1 gives no x")
-        << true << Qt::PartiallyChecked << Qt::Checked << "0.1"
-        << "NaN"
-        << "0,2";
-    QTest::newRow("third state of Check2 gives no y")
-        << true << Qt::Unchecked << Qt::PartiallyChecked << "0.1"
-        << "15,0"
-        << "NaN";
-    QTest::newRow("logarithmic y with equal typed values")
-        << true << Qt::Unchecked << Qt::Checked << "1e5"
-        << "15,0"
-        << "100000,0";
+    const auto row = [](const char *tag, bool assigned, Qt::CheckState check1,
+                        Qt::CheckState check2, const char *text2, const char *x, const char *y) {
+        QTest::newRow(tag) << assigned << check1 << check2 << QString::fromLatin1(text2)
+                           << QString::fromLatin1(x) << QString::fromLatin1(y);
+    };
+    row("linear axes before any reference", false, Qt::Unchecked, Qt::Unchecked, "0.1", "NaN",
+        "NaN");
+    row("logarithmic axes before any reference give val0", false, Qt::Checked, Qt::Checked, "0.1",
+        "10,0", "0,1");
+    row("third state of Check1 gives no x", true, Qt::PartiallyChecked, Qt::Checked, "0.1", "NaN",
+        "0,2");
+    row("third state of Check2 gives no y", true, Qt::Unchecked, Qt::PartiallyChecked, "0.1",
+        "15,0", "NaN");
+    row("logarithmic y with equal typed values", true, Qt::Unchecked, Qt::Checked, "1e5", "15,0",
+        "100000,0");
 }
 
 void TestLiveReadout::absentAndDegenerateValues()
