@@ -1,6 +1,7 @@
 // One mouse move over the canvas with the program's own magnifier open and closed: the move
-// handlers and every repaint they cause (canvas and magnifier), painted into the offscreen
-// windows before the next move, in the full-length crosshair style.
+// handlers and every repaint they cause (canvas and magnifier, which paints at most once a
+// display frame), painted into the offscreen windows before the next move, in the full-length
+// crosshair style; and the cost of one magnifier frame on its own.
 //
 //   ./build/bench/tarlen_magnifier_move_bench --benchmark_repetitions=5
 //       --benchmark_report_aggregates_only=true
@@ -139,6 +140,28 @@ void replayMoves(benchmark::State &run, const QImage *picture, bool magnifier)
         double(window.magnifierPaints()) / double(run.iterations());
 }
 
+// What one magnifier frame costs: a move, then the magnifier painted and shown at once.
+void repaintMagnifier(benchmark::State &run)
+{
+    MagnifiedWindow window(nullptr, true);
+    QWidget *magnifier = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == u"MagnifierWindow" && w->isVisible())
+            magnifier = w;
+    if (!magnifier) {
+        run.SkipWithError("no magnifier window");
+        return;
+    }
+    const std::vector<QPointF> points = window.path();
+    std::size_t next = 0;
+    for (auto _ : run) {
+        window.move(points[next]);
+        magnifier->repaint();
+        next = (next + 1) % points.size();
+    }
+    run.SetItemsProcessed(run.iterations());
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -164,6 +187,10 @@ int main(int argc, char **argv)
                                      })
             ->Iterations(kMoves)
             ->Unit(benchmark::kMicrosecond);
+
+    benchmark::RegisterBenchmark("move and magnifier repaint/sample graph", repaintMagnifier)
+        ->Iterations(kMoves)
+        ->Unit(benchmark::kMicrosecond);
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -45,6 +45,27 @@ QRgb rgbAt(const QImage &image, int x, int y)
     return image.pixel(x, y) & RGB_MASK;
 }
 
+// Notes which canvas pixel the magnifier showed at each of its paints.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(MagnifierWindow *magnifier) : magnifier_(magnifier)
+    {
+        magnifier->installEventFilter(this);
+    }
+    QList<QPoint> shown;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            shown.append(magnifier_->pointerPixel());
+        return false;
+    }
+
+private:
+    MagnifierWindow *magnifier_;
+};
+
 } // namespace
 
 class TestMagnifier : public QObject {
@@ -57,6 +78,7 @@ private slots:
     void showsThePictureAroundThePointerEnlarged_data();
     void showsThePictureAroundThePointerEnlarged();
     void showsMarkersAndCrosshair();
+    void quickMovesEndShowingTheLastPosition();
     void wheelChangesTheFactorWithinItsBounds_data();
     void wheelChangesTheFactorWithinItsBounds();
     void placeBesideTheCanvas_data();
@@ -209,6 +231,21 @@ void TestMagnifier::showsMarkersAndCrosshair()
     }
     // The canvas really drew both arms there, so the comparison saw them.
     QVERIFY(armPixels >= 2 * 15);
+}
+
+void TestMagnifier::quickMovesEndShowingTheLastPosition()
+{
+    QVERIFY(QTest::qWaitForWindowExposed(magnifier_));
+    PaintRecorder recorder(magnifier_);
+    const QList<QPoint> path = {QPoint(100, 100), QPoint(101, 100), QPoint(103, 102),
+                                QPoint(110, 120)};
+    for (const QPoint &pixel : path) {
+        moveOver(canvas_, pixel);
+        QCoreApplication::processEvents();
+    }
+    // However the moves were gathered into paints, the view comes to rest on the last one.
+    QTRY_VERIFY(!recorder.shown.isEmpty() && recorder.shown.last() == path.last());
+    QVERIFY(recorder.shown.size() <= path.size());
 }
 
 void TestMagnifier::wheelChangesTheFactorWithinItsBounds_data()

@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdlib>
 
 namespace tarlen {
@@ -22,6 +23,8 @@ constexpr QRgb kMark = qRgb(255, 0, 0);
 // Behind the factor, so that it stays legible on any graph.
 constexpr QRgb kPlate = qRgb(255, 255, 225);
 constexpr int kMarkTick = 6;
+// A frame of a 60 Hz display.
+constexpr std::chrono::milliseconds kFrameMs{16};
 
 constexpr std::array kArms = {CrosshairLine::Line6, CrosshairLine::Line10, CrosshairLine::Line11,
                               CrosshairLine::Line12};
@@ -35,6 +38,14 @@ QRgb blend(QRgb mark, QRgb under)
                 mix(qBlue(mark), qBlue(under)));
 }
 
+void fillRect(QImage &image, const QRect &area, QRgb colour)
+{
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        std::fill_n(reinterpret_cast<QRgb *>(image.scanLine(y)) + inside.left(), inside.width(),
+                    colour);
+}
+
 // One crosshair arm in canvas pixels, painted from end to end like a one-pixel line of the
 // canvas, but only inside clip.
 void plotArm(QImage &image, const QRect &clip, const QPoint &from, const QPoint &to)
@@ -46,9 +57,7 @@ void plotArm(QImage &image, const QRect &clip, const QPoint &from, const QPoint 
         const QRect run = QRect(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
                                 QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y())))
                               .intersected(clip);
-        for (int y = run.top(); y <= run.bottom() && !run.isEmpty(); ++y)
-            std::fill_n(reinterpret_cast<QRgb *>(image.scanLine(y)) + run.left(), run.width(),
-                        kArm);
+        fillRect(image, run, kArm);
         return;
     }
     const int dx = std::abs(to.x() - from.x());
@@ -108,6 +117,9 @@ MagnifierWindow::MagnifierWindow(GraphCanvas &canvas, QWidget *parent)
     connect(
         &canvas, &GraphCanvas::mouseMoved, this,
         [this](Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y) { followPointer(x, y); });
+    frame_.setSingleShot(true);
+    frame_.setInterval(kFrameMs);
+    connect(&frame_, &QTimer::timeout, this, &MagnifierWindow::endFrame);
     // A press may draw a marker under the pointer without any move.
     connect(&canvas, &GraphCanvas::mousePressed, this, qOverload<>(&QWidget::update));
 }
@@ -123,7 +135,24 @@ void MagnifierWindow::followPointer(float xTwips, float yTwips)
     if (pixel == pointer_)
         return;
     pointer_ = pixel;
+    // At most one repaint a frame: the first move paints at once, later ones within the same
+    // frame are shown together when it ends. Painting at every move would cost the move about
+    // a third more on top of the canvas's own work.
+    if (frame_.isActive()) {
+        behind_ = true;
+        return;
+    }
     update();
+    frame_.start();
+}
+
+void MagnifierWindow::endFrame()
+{
+    if (!behind_)
+        return;
+    behind_ = false;
+    update();
+    frame_.start();
 }
 
 void MagnifierWindow::placeBeside(const QRect &canvasOnScreen, const QSize &screen)
@@ -149,30 +178,41 @@ void MagnifierWindow::paintEvent(QPaintEvent *)
     const int down = (height() - 1 - cell.top()) / f;
     const QRect seen(pointer_ - QPoint(left, up), pointer_ + QPoint(right, down));
 
-    // Only these few pixels are composed and enlarged, then shown in one plain copy.
+    // Only these few pixels are composed and enlarged; the marks go into the same image, so
+    // that the window is painted with one plain copy.
     composeSeen(seen);
     enlargeSeen(cell.topLeft() - QPoint(left, up) * f);
-    painter.drawImage(0, 0, view_);
-
-    // An open square around the pixel under the pointer, with ticks that lead the eye to it:
-    // red on a white halo, so that it shows on red curves and dark axes alike.
-    // The outline's pixels: one pixel of the view between it and the cell.
-    const QRect box = cell.adjusted(-2, -2, 2, 2);
-    const QPoint mid = cell.center();
-    for (const QPen &pen :
-         {QPen(QColor(Qt::white), 3, Qt::SolidLine, Qt::SquareCap), QPen(QColor(kMark), 1)}) {
-        painter.setPen(pen);
-        painter.drawRect(box.adjusted(0, 0, -1, -1));
-        painter.drawLine(box.left() - kMarkTick, mid.y(), box.left() - 1, mid.y());
-        painter.drawLine(box.right() + 1, mid.y(), box.right() + kMarkTick, mid.y());
-        painter.drawLine(mid.x(), box.top() - kMarkTick, mid.x(), box.top() - 1);
-        painter.drawLine(mid.x(), box.bottom() + 1, mid.x(), box.bottom() + kMarkTick);
-    }
-
+    markCentre(cell);
     if (plateFactor_ != f)
         makePlate();
-    painter.drawImage(rect().bottomRight() - QPoint(plate_.width() + 1, plate_.height() + 1),
-                      plate_);
+    const QPoint corner = view_.rect().bottomRight() - QPoint(plate_.width(), plate_.height());
+    for (int y = 0; y < plate_.height(); ++y)
+        std::copy_n(reinterpret_cast<const QRgb *>(plate_.constScanLine(y)), plate_.width(),
+                    reinterpret_cast<QRgb *>(view_.scanLine(corner.y() + y)) + corner.x());
+    painter.drawImage(0, 0, view_);
+}
+
+// An open square around the pixel under the pointer, with ticks that lead the eye to it: red
+// on a white halo, so that it shows on red curves and dark axes alike. Between the square and
+// the cell one pixel of the view is left.
+void MagnifierWindow::markCentre(const QRect &cell)
+{
+    const QRect box = cell.adjusted(-2, -2, 2, 2);
+    const QPoint mid = cell.center();
+    const QRect strokes[] = {
+        QRect(box.left(), box.top(), box.width(), 1),
+        QRect(box.left(), box.bottom(), box.width(), 1),
+        QRect(box.left(), box.top(), 1, box.height()),
+        QRect(box.right(), box.top(), 1, box.height()),
+        QRect(box.left() - kMarkTick, mid.y(), kMarkTick, 1),
+        QRect(box.right() + 1, mid.y(), kMarkTick, 1),
+        QRect(mid.x(), box.top() - kMarkTick, 1, kMarkTick),
+        QRect(mid.x(), box.bottom() + 1, 1, kMarkTick),
+    };
+    for (const QRect &stroke : strokes)
+        fillRect(view_, stroke.adjusted(-1, -1, 1, 1), qRgb(255, 255, 255));
+    for (const QRect &stroke : strokes)
+        fillRect(view_, stroke, kMark);
 }
 
 // The picture's pixels in the seen rectangle with the drawing layer over them and the visible

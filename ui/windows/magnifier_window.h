@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QSize>
+#include <QTimer>
 #include <QWidget>
 
 namespace tarlen {
@@ -33,7 +34,7 @@ public:
     // Where that pixel's enlarged cell lies in the view.
     QRect centreCell() const;
 
-    // Follows a move over the canvas; repaints later, once for many quick moves.
+    // Follows a move over the canvas; repaints later, at most once a display frame.
     void followPointer(float xTwips, float yTwips);
 
     // Puts the window right of the canvas, or at the screen's right edge when it does not fit
@@ -45,8 +46,10 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
+    void endFrame();
     void composeSeen(const QRect &seen);
     void enlargeSeen(const QPoint &origin);
+    void markCentre(const QRect &cell);
     void makePlate();
 
     QPointer<GraphCanvas> canvas_;
@@ -55,6 +58,9 @@ private:
     QImage view_;
     QImage plate_;
     int plateFactor_ = 0;
+    // Runs for one display frame after a repaint was asked; moves meanwhile only set behind_.
+    QTimer frame_;
+    bool behind_ = false;
     QPoint pointer_;
     int factor_ = kStartFactor;
     // Wheel turns smaller than one notch add up until they make one.
