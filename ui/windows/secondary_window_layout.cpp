@@ -17,11 +17,11 @@ namespace tarlen {
 
 namespace {
 
-QFont fontFrom(const FontSpec &spec)
+QFont fontFrom(const FontSpec &wanted)
 {
-    QFont font(spec.family.toString());
-    font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
+    QFont font(wanted.family.toString());
+    font.setPointSizeF(wanted.pointSize);
+    font.setBold(wanted.bold);
     return font;
 }
 
@@ -114,27 +114,27 @@ void applyColours(QWidget *control, const ControlSpec &row)
 
 } // namespace
 
-void applyWindowSpec(QWidget *window, const WindowSpec &spec)
+void applyWindowSpec(QWidget *window, const WindowSpec &layout)
 {
-    window->setObjectName(spec.name.toString());
+    window->setObjectName(layout.name.toString());
     window->setWindowFlag(Qt::Window);
-    window->setWindowTitle(spec.caption.toString());
+    window->setWindowTitle(layout.caption.toString());
     window->setWindowIcon(QIcon(QPixmap::fromImage(drawWindowIcon())));
-    window->setFont(fontFrom(spec.font));
-    if (spec.background) {
+    window->setFont(fontFrom(layout.font));
+    if (layout.background) {
         QPalette palette = window->palette();
-        palette.setColor(QPalette::Window, QColor(*spec.background));
+        palette.setColor(QPalette::Window, QColor(*layout.background));
         window->setPalette(palette);
         window->setAutoFillBackground(true);
     }
-    const QSize client(twipsToPixels(spec.clientTwips.width()),
-                       twipsToPixels(spec.clientTwips.height()));
-    if (spec.fixedSize)
+    const QSize client(twipsToPixels(layout.clientTwips.width()),
+                       twipsToPixels(layout.clientTwips.height()));
+    if (layout.fixedSize)
         window->setFixedSize(client);
-    if (spec.screenTwips) {
+    if (layout.screenTwips) {
         // setGeometry places the client area, not the frame, of a top-level window.
-        window->setGeometry(QRect(QPoint(twipsToPixels(spec.screenTwips->x()),
-                                         twipsToPixels(spec.screenTwips->y())),
+        window->setGeometry(QRect(QPoint(twipsToPixels(layout.screenTwips->x()),
+                                         twipsToPixels(layout.screenTwips->y())),
                                   client));
     } else {
         window->resize(client);

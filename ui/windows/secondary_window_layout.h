@@ -65,9 +65,9 @@ struct WindowSpec {
 // The default font of the controls of every secondary window.
 inline constexpr FontSpec kDefaultControlFont{u"MS Sans Serif", 8.25, false};
 
-// Makes widget an independent top-level window with the spec's name, caption, size, place,
+// Makes widget an independent top-level window with its name, caption, size, place,
 // font, background and the icon that all secondary windows share.
-void applyWindowSpec(QWidget *window, const WindowSpec &spec);
+void applyWindowSpec(QWidget *window, const WindowSpec &layout);
 
 // Creates one child of window per row and chains the focusable ones in tab order.
 void createControls(QWidget *window, std::span<const ControlSpec> table);
