@@ -1,4 +1,5 @@
 #include "tests/support/fake_platform.h"
+#include "tests/support/sample_calibration.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/main/form1.h"
 
@@ -32,24 +33,13 @@ void sendMove(GraphCanvas &canvas, QPoint inside, Qt::MouseButtons held = Qt::No
     QCoreApplication::sendEvent(&canvas, &event);
 }
 
-// The sample graph's references: x linear, 1320 twips is 10 and 6870 is 60; y logarithmic,
-// 4170 twips is 0.1 and 450 is 1e5. The pixel (125, 267) is (1875, 4005) twips.
+// With the sample graph calibrated, the pixel (125, 267) is (1875, 4005) twips.
 constexpr QPoint kWorkedExamplePixel(125, 267);
 
 void setWorkedExample(Form1 &form)
 {
-    DigitizerState &state = form.state();
-    state.refX0Pos = 1320;
-    state.refX1Pos = 6870;
-    state.refY0Pos = 4170;
-    state.refY1Pos = 450;
+    testing::calibrateSampleGraph(form);
     const MainWindowControls &c = form.controls();
-    c.Text1->setText(QStringLiteral("10"));
-    c.Text3->setText(QStringLiteral("60"));
-    c.Text2->setText(QStringLiteral("0.1"));
-    c.Text4->setText(QStringLiteral("1e5"));
-    c.Check1->setCheckState(Qt::Unchecked);
-    c.Check2->setCheckState(Qt::Checked);
     c.Option4->setChecked(true);
     c.Option7->setChecked(true);
 }

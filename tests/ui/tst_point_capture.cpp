@@ -1,4 +1,5 @@
 #include "tests/support/fake_platform.h"
+#include "tests/support/sample_calibration.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/main/form1.h"
 #include "ui/main/main_window_controls.h"
@@ -27,23 +28,6 @@ void pressAt(Form1 &form, int xTwips, int yTwips, Qt::MouseButton button = Qt::L
     QTest::mouseClick(form.controls().Picture1, button, modifiers,
                       QPoint(xTwips / 15 + GraphCanvas::kBorderWidth,
                              yTwips / 15 + GraphCanvas::kBorderWidth));
-}
-
-// The references of the sample graph: x linear 10 at 1320 and 60 at 6870, y logarithmic 0.1 at
-// 4170 and 1e5 at 450; (1875, 4005) then lies at 15 and 0.18456.
-void calibrateSampleGraph(Form1 &form)
-{
-    DigitizerState &state = form.state();
-    state.refX0Pos = 1320;
-    state.refX1Pos = 6870;
-    state.refY0Pos = 4170;
-    state.refY1Pos = 450;
-    const MainWindowControls &c = form.controls();
-    c.Text1->setText(QStringLiteral("10"));
-    c.Text3->setText(QStringLiteral("60"));
-    c.Text2->setText(QStringLiteral("0.1"));
-    c.Text4->setText(QStringLiteral("1e5"));
-    c.Check2->setCheckState(Qt::Checked);
 }
 
 QByteArray fileBytes(const QString &name)
@@ -115,7 +99,7 @@ void TestPointCapture::pressOnLineZeroStoresNothing()
     testing::FakePlatform platform;
     Form1 form(platform);
     form.startUp();
-    calibrateSampleGraph(form);
+    testing::calibrateSampleGraph(form);
     const MainWindowControls &c = form.controls();
 
     pressAt(form, 1875, 4005);
@@ -171,7 +155,7 @@ void TestPointCapture::pressOnStartedLine()
     testing::FakePlatform platform;
     Form1 form(platform);
     form.startUp();
-    calibrateSampleGraph(form);
+    testing::calibrateSampleGraph(form);
     form.state().lineNumber = static_cast<std::int16_t>(line);
     form.state().graphBaseName = "abc";
 
@@ -238,7 +222,7 @@ void TestPointCapture::patternFollowsTheOptionsAtEachPress()
     testing::FakePlatform platform;
     Form1 form(platform);
     form.startUp();
-    calibrateSampleGraph(form);
+    testing::calibrateSampleGraph(form);
     const MainWindowControls &c = form.controls();
     form.state().lineNumber = 1;
 
@@ -268,7 +252,7 @@ void TestPointCapture::appendsToAnExistingFile()
     testing::FakePlatform platform;
     Form1 form(platform);
     form.startUp();
-    calibrateSampleGraph(form);
+    testing::calibrateSampleGraph(form);
     form.state().lineNumber = 1;
 
     pressAt(form, 1875, 4005);
@@ -282,7 +266,7 @@ void TestPointCapture::unwritableRecordIsReportedAndStillListed()
     testing::FakePlatform platform;
     Form1 form(platform);
     form.startUp();
-    calibrateSampleGraph(form);
+    testing::calibrateSampleGraph(form);
     form.state().lineNumber = 1;
     // A folder of the points file's name cannot be opened for appending.
     QVERIFY(QDir().mkdir(QStringLiteral("_1.txt")));
@@ -309,7 +293,7 @@ void TestPointCapture::pointCountStaysAt32767()
     testing::FakePlatform platform;
     Form1 form(platform);
     form.startUp();
-    calibrateSampleGraph(form);
+    testing::calibrateSampleGraph(form);
     form.state().lineNumber = 1;
     form.state().pointCount = 32766;
 
@@ -328,7 +312,7 @@ void TestPointCapture::valuesWindowLeavesTheMainWindowActive()
     testing::FakePlatform platform;
     Form1 form(platform);
     form.startUp();
-    calibrateSampleGraph(form);
+    testing::calibrateSampleGraph(form);
     form.state().lineNumber = 1;
     form.show();
     form.activateWindow();
@@ -365,7 +349,7 @@ void TestPointCapture::valuesWindowClosedByItsFrameComesBackEmpty()
     testing::FakePlatform platform;
     Form1 form(platform);
     form.startUp();
-    calibrateSampleGraph(form);
+    testing::calibrateSampleGraph(form);
     form.state().lineNumber = 1;
 
     pressAt(form, 1875, 4005);
