@@ -1,4 +1,5 @@
 #include "ui/main/form1.h"
+#include "ui/main/qt_translation.h"
 #include "ui/platform/platform.h"
 
 #include <QApplication>
@@ -7,6 +8,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    tarlen::installQtTranslation(app, tarlen::qtTranslationsFolder());
+
     tarlen::DesktopPlatform platform;
     tarlen::Form1 form(platform);
     form.startUp();
