@@ -1,3 +1,4 @@
+#include "ui/main/command_line.h"
 #include "ui/main/form1.h"
 #include "ui/main/qt_translation.h"
 #include "ui/platform/platform.h"
@@ -7,6 +8,13 @@
 
 int main(int argc, char *argv[])
 {
+    // Help, version and a bad command line are answered before the window system is reached,
+    // so they work without a display and never show a window.
+    const tarlen::CommandLine commandLine =
+        tarlen::parseCommandLine(tarlen::commandLineArguments(argc, argv));
+    if (commandLine.action != tarlen::CommandLineAction::Run)
+        return tarlen::answerCommandLine(commandLine);
+
     QApplication app(argc, argv);
     tarlen::installQtTranslation(app, tarlen::qtTranslationsFolder());
 
