@@ -13,30 +13,7 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// A step result of the logarithmic rule: absent when the step failed.
-using Step = std::optional<double>;
-
-double orZero(Step step) { return step.value_or(0.0); }
-
-Step finiteOrAbsent(double value) { return std::isfinite(value) ? Step(value) : std::nullopt; }
-
-// Base-10 logarithm as ln(v) ÷ ln(10); fails for an absent value or one that is not positive.
-Step logStep(Step value)
-{
-    if (!value || *value <= 0) {
-        return std::nullopt;
-    }
-    return finiteOrAbsent(std::log(*value) / std::log(10.0));
-}
-
-// Fails for an absent or zero divisor.
-Step divideStep(double numerator, Step divisor)
-{
-    if (!divisor || *divisor == 0) {
-        return std::nullopt;
-    }
-    return finiteOrAbsent(numerator / *divisor);
-}
+bool isPositiveFinite(double value) { return std::isfinite(value) && value > 0; }
 
 struct LinearAxis {
     float value0;
@@ -77,25 +54,32 @@ struct LogarithmicAxis {
     std::string_view text0;  // the box of the first reference, read again for val0
 };
 
-// The ten steps, each on its own: a failed step leaves its result absent and the next one runs.
+// The ten steps in their order, which decides the rounding. Where there is no calibration to
+// speak of the value is absent rather than a plausible number: equal or unassigned positions,
+// a typed value that is missing, zero, negative or past the double range, two typed values with
+// the same logarithm, or a power past the double range.
 OptionalReal logarithmicValue(const LogarithmicAxis &axis, char decimalSeparator)
 {
-    const Step dp = finiteOrAbsent(axis.positionSpan);
-    const Step val1 = finiteOrAbsent(leadingNumber(axis.text1, decimalSeparator));
-    const Step val0 = finiteOrAbsent(leadingNumber(axis.text0, decimalSeparator));
-    const Step l1 = logStep(val1);
-    const Step l0 = logStep(val0);
-    const Step dl = finiteOrAbsent(orZero(l1) - orZero(l0));
-    const Step perDecade = divideStep(orZero(dp), dl);
-    const Step e = std::isfinite(axis.positionOffset)
-                       ? divideStep(static_cast<double>(axis.positionOffset), perDecade)
-                       : std::nullopt;
-    const Step p = finiteOrAbsent(std::pow(10.0, orZero(e)));
-    const Step real = finiteOrAbsent(orZero(val0) * orZero(p));
-    if (!real) {
+    const double dp = axis.positionSpan;
+    const double val1 = leadingNumber(axis.text1, decimalSeparator);
+    const double val0 = leadingNumber(axis.text0, decimalSeparator);
+    if (!std::isfinite(dp) || dp == 0 || !isPositiveFinite(val1) || !isPositiveFinite(val0)) {
         return std::nullopt;
     }
-    return RealValue{*real, Precision::Double};
+    const double l1 = std::log(val1) / std::log(10.0);
+    const double l0 = std::log(val0) / std::log(10.0);
+    const double dl = l1 - l0;
+    if (dl == 0) {
+        return std::nullopt;
+    }
+    const double perDecade = dp / dl;
+    const double e = static_cast<double>(axis.positionOffset) / perDecade;
+    const double p = std::pow(10.0, e);
+    const double real = val0 * p;
+    if (!std::isfinite(e) || !std::isfinite(p) || !std::isfinite(real)) {
+        return std::nullopt;
+    }
+    return RealValue{real, Precision::Double};
 }
 
 enum class AxisRule { Linear, Logarithmic };

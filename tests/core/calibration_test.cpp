@@ -203,21 +203,28 @@ INSTANTIATE_TEST_SUITE_P(
         // Check box values other than 0 and 1.
         AxisCase{"CheckBoxTwo", 2, "10", "60", 1320, 6870, 1875, std::nullopt, S},
         AxisCase{"CheckBoxMinusOne", -1, "10", "60", 1320, 6870, 1875, std::nullopt, S},
-        // Logarithmic rule.
+        // Logarithmic rule, calibrated.
         AxisCase{"LogOneDecadePerFiftyTwips", 1, "1", "100", 0, 100, 50, 10.0, D},
         AxisCase{"LogOnFirstReference", 1, "0.1", "1e5", 4170, 450, 4170, 0.1, D},
-        AxisCase{"LogSecondValueZeroActsAsOne", 1, "0.01", "0", 0, 100, 50, 0.1, D},
-        AxisCase{"LogSecondValueNegativeActsAsOne", 1, "0.01", "-5", 0, 100, 50, 0.1, D},
-        AxisCase{"LogSecondValueNoNumberActsAsOne", 1, "0.01", "abc", 0, 100, 50, 0.1, D},
-        AxisCase{"LogFirstValueZeroGivesZero", 1, "0", "100", 0, 100, 50, 0.0, D},
-        AxisCase{"LogFirstValueNegativeGivesNegative", 1, "-2", "100", 0, 100, 50, -20.0, D},
-        AxisCase{"LogEqualValues", 1, "5", "5", 0, 100, 73, 5.0, D},
-        AxisCase{"LogBothValuesNotPositive", 1, "-4", "0", 0, 100, 73, -4.0, D},
-        AxisCase{"LogEqualPositions", 1, "2", "200", 300, 300, 1000, 2.0, D},
-        AxisCase{"LogUnassignedPositions", 1, "2", "200", 0, 0, 1000, 2.0, D},
-        AxisCase{"LogPowerPastDoubleRange", 1, "3", "3e300", 0, 1, 2, 0.0, D},
-        AxisCase{"LogTypedValuePastDoubleRangeActsAsOne", 1, "0.01", "1e400", 0, 100, 50, 0.1, D},
-        AxisCase{"LogFirstValuePastDoubleRangeGivesZero", 1, "1e400", "10", 0, 100, 50, 0.0, D}),
+        AxisCase{"LogTenDecadesPastTheSecondReference", 1, "1", "10", 0, 100, 1000, 1e10, D},
+        // Logarithmic rule with no calibration to speak of: no value rather than a plausible one.
+        AxisCase{"LogSecondValueZero", 1, "0.01", "0", 0, 100, 50, std::nullopt, D},
+        AxisCase{"LogSecondValueNegative", 1, "0.01", "-5", 0, 100, 50, std::nullopt, D},
+        AxisCase{"LogSecondValueNoNumber", 1, "0.01", "abc", 0, 100, 50, std::nullopt, D},
+        AxisCase{"LogSecondValueEmpty", 1, "0.01", "", 0, 100, 50, std::nullopt, D},
+        AxisCase{"LogFirstValueZero", 1, "0", "100", 0, 100, 50, std::nullopt, D},
+        AxisCase{"LogFirstValueNegative", 1, "-2", "100", 0, 100, 50, std::nullopt, D},
+        AxisCase{"LogFirstValueEmpty", 1, "", "100", 0, 100, 50, std::nullopt, D},
+        AxisCase{"LogEqualValues", 1, "5", "5", 0, 100, 73, std::nullopt, D},
+        AxisCase{"LogEqualValuesTypedTwoWays", 1, "1e5", "100000.0", 0, 100, 73, std::nullopt, D},
+        AxisCase{"LogBothValuesNotPositive", 1, "-4", "0", 0, 100, 73, std::nullopt, D},
+        AxisCase{"LogEqualPositions", 1, "2", "200", 300, 300, 1000, std::nullopt, D},
+        AxisCase{"LogEqualPositionsOnTheReference", 1, "2", "200", 300, 300, 300, std::nullopt, D},
+        AxisCase{"LogUnassignedPositions", 1, "2", "200", 0, 0, 1000, std::nullopt, D},
+        AxisCase{"LogPowerPastDoubleRange", 1, "3", "3e300", 0, 1, 2, std::nullopt, D},
+        AxisCase{"LogProductPastDoubleRange", 1, "1e300", "1e301", 0, 100, 900, std::nullopt, D},
+        AxisCase{"LogSecondValuePastDoubleRange", 1, "0.01", "1e400", 0, 100, 50, std::nullopt, D},
+        AxisCase{"LogFirstValuePastDoubleRange", 1, "1e400", "10", 0, 100, 50, std::nullopt, D}),
     [](const ::testing::TestParamInfo<AxisCase> &row) { return row.param.name; });
 
 } // namespace

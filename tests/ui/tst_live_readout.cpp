@@ -271,14 +271,16 @@ void TestLiveReadout::absentAndDegenerateValues_data()
     };
     row("linear axes before any reference", false, Qt::Unchecked, Qt::Unchecked, "0.1", "NaN",
         "NaN");
-    row("logarithmic axes before any reference give val0", false, Qt::Checked, Qt::Checked, "0.1",
-        "10,0", "0,1");
+    row("logarithmic axes before any reference", false, Qt::Checked, Qt::Checked, "0.1", "NaN",
+        "NaN");
+    row("logarithmic y with an empty first value", true, Qt::Unchecked, Qt::Checked, "", "15,0",
+        "NaN");
     row("third state of Check1 gives no x", true, Qt::PartiallyChecked, Qt::Checked, "0.1", "NaN",
         "0,2");
     row("third state of Check2 gives no y", true, Qt::Unchecked, Qt::PartiallyChecked, "0.1",
         "15,0", "NaN");
     row("logarithmic y with equal typed values", true, Qt::Unchecked, Qt::Checked, "1e5", "15,0",
-        "100000,0");
+        "NaN");
 }
 
 void TestLiveReadout::absentAndDegenerateValues()
