@@ -2,6 +2,7 @@
 
 #include "core/text_file.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -32,33 +33,19 @@ std::vector<std::string_view> fieldsOf(std::string_view contents)
     return fields;
 }
 
-// Writes the bytes to a fresh file beside the target and renames it over the target, so the
-// target either gets all the bytes or stays exactly as it was.
-IoStatus replaceFile(const std::string &target, std::string_view bytes)
+// Whether the folder a file name lies in is there: the working folder for a bare name (which
+// may have been removed while the program runs), else the named folder.
+bool folderExists(const std::string &path)
 {
-    constexpr int kNameAttempts = 100;
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        const std::string temporary = target + ".tmp" + std::to_string(attempt);
-        std::error_code probe;
-        if (std::filesystem::symlink_status(temporary, probe).type() != std::filesystem::file_type::not_found) {
-            continue; // the name is taken; never overwrite someone else's file
+    std::error_code error;
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    if (parent.empty() || parent.is_relative()) {
+        (void)std::filesystem::current_path(error);
+        if (error) {
+            return false;
         }
-        IoStatus written = detail::writeFileBytes(temporary, bytes, detail::WriteMode::CreateNew);
-        if (!written) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return written;
-        }
-        std::error_code renamed;
-        std::filesystem::rename(temporary, target, renamed);
-        if (renamed) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return IoStatus::failure("\"" + target + "\" yazılamadı: " + renamed.message());
-        }
-        return IoStatus::success();
     }
-    return IoStatus::failure("\"" + target + "\" için geçici dosya adı bulunamadı");
+    return std::filesystem::is_directory(parent.empty() ? "." : parent, error);
 }
 
 } // namespace
@@ -91,20 +78,26 @@ std::string printPointsRecords(const std::vector<FieldPair> &records)
     return text;
 }
 
-IoStatus deleteLastRecord(const std::string &readPath, const std::string &writePath)
+DeleteLastOutcome deleteLastRecord(const std::string &path)
 {
-    const detail::FileText file = detail::readWholeFile(readPath);
+    const detail::FileText file = detail::readRegularFile(path);
     if (!file.status) {
-        return file.status;
+        const bool noFile = file.status.error() == ENOENT && folderExists(path);
+        return {noFile ? DeleteLastResult::NoRecord : DeleteLastResult::Failed, file.status};
     }
     auto records = parsePointsRecords(file.text);
     if (!records) {
-        return IoStatus::failure("\"" + readPath + "\": son kaydın yalnızca bir alanı var");
+        return {DeleteLastResult::Failed,
+                IoStatus::failure("\"" + path + "\" okunamadı: son kaydın yalnızca bir alanı var")};
     }
     if (!records->empty()) {
         records->pop_back();
     }
-    return replaceFile(writePath, printPointsRecords(*records));
+    IoStatus written = detail::replaceFileBytes(path, printPointsRecords(*records));
+    if (!written) {
+        return {DeleteLastResult::Failed, std::move(written)};
+    }
+    return {DeleteLastResult::Deleted, IoStatus::success()};
 }
 
 } // namespace tarlen

@@ -23,8 +23,19 @@ std::optional<std::vector<FieldPair>> parsePointsRecords(std::string_view conten
 // The records written back: x text, blanks up to the next 14-column print zone, y text, CR LF.
 std::string printPointsRecords(const std::vector<FieldPair> &records);
 
-// Reads the records of readPath and writes all but the last to writePath (through a temporary
-// file in the same folder, renamed over it, so a failed write leaves the file as it was).
-IoStatus deleteLastRecord(const std::string &readPath, const std::string &writePath);
+enum class DeleteLastResult {
+    Deleted,  // the file holds all records but the last (an empty file stays empty)
+    NoRecord, // no file of that name in its folder: no value was entered yet
+    Failed,   // the file could not be read or written; the reason says why
+};
+
+struct DeleteLastOutcome {
+    DeleteLastResult result;
+    IoStatus status; // the reason when Failed
+};
+
+// Reads the records of the file and writes all but the last back to that same file, all or
+// nothing (see replaceFileBytes): a failure leaves the file as it was.
+DeleteLastOutcome deleteLastRecord(const std::string &path);
 
 } // namespace tarlen

@@ -10,6 +10,9 @@ namespace tarlen {
 
 namespace {
 
+// Only the first field counts; a file larger than this is read no further.
+constexpr std::size_t kFormatSettingsReadLimit = 4096;
+
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool isFieldEnd(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n'; }
@@ -110,7 +113,7 @@ std::string formatSettingsText(NumberFormatIndex index)
 
 IoStatus saveFormatSetting(const std::string &path, NumberFormatIndex index)
 {
-    return detail::writeFileBytes(path, formatSettingsText(index), detail::WriteMode::Truncate);
+    return detail::replaceFileBytes(path, formatSettingsText(index));
 }
 
 NumberFormatIndex readFormatSetting(const std::optional<std::string> &contents, NumberFormatIndex previous)
@@ -136,7 +139,7 @@ NumberFormatIndex readFormatSetting(const std::optional<std::string> &contents, 
 
 NumberFormatIndex loadFormatSetting(const std::string &path, NumberFormatIndex previous)
 {
-    detail::FileText file = detail::readWholeFile(path);
+    detail::FileText file = detail::readRegularFile(path, kFormatSettingsReadLimit);
     if (!file.status) {
         return readFormatSetting(std::nullopt, previous);
     }

@@ -15,7 +15,8 @@ inline constexpr std::string_view kYFormatsFileName = "yformats.txt";
 // The bytes of a settings file: sign position, digits, blank, CR LF (" 2 \r\n" for 2).
 std::string formatSettingsText(NumberFormatIndex index);
 
-// Writes the settings file whole (created or truncated).
+// Writes the settings file whole, through a new file renamed over it, so a failed save keeps
+// the setting saved before.
 IoStatus saveFormatSetting(const std::string &path, NumberFormatIndex index);
 
 // The index read back from a settings file's contents (absent when the file could not be
@@ -24,7 +25,8 @@ IoStatus saveFormatSetting(const std::string &path, NumberFormatIndex index);
 NumberFormatIndex readFormatSetting(const std::optional<std::string> &contents,
                                     NumberFormatIndex previous);
 
-// Reads the settings file at the path (see readFormatSetting).
+// Reads the start of the settings file at the path (see readFormatSetting); anything but a
+// regular file counts as one that cannot be read.
 NumberFormatIndex loadFormatSetting(const std::string &path, NumberFormatIndex previous);
 
 } // namespace tarlen

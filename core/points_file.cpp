@@ -24,7 +24,7 @@ std::string pointsRecordText(std::string_view xText, std::string_view yText)
 
 IoStatus appendPointsRecord(const std::string &fileName, std::string_view xText, std::string_view yText)
 {
-    return detail::writeFileBytes(fileName, pointsRecordText(xText, yText), detail::WriteMode::Append);
+    return detail::appendFileBytes(fileName, pointsRecordText(xText, yText));
 }
 
 } // namespace tarlen

@@ -1,25 +1,25 @@
 #include "core/delete_last.h"
 
+#include "core/format_settings.h"
 #include "core/points_file.h"
 #include "tests/core/temp_folder.h"
+#include "core/file_size_signal.h"
+#include "tests/support/real_failures.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
-
-#if __has_include(<sys/resource.h>)
-#include <csignal>
-#include <sys/resource.h>
-#define TARLEN_HAS_FILE_SIZE_LIMIT 1
-#endif
 
 namespace tarlen {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::namesIn;
 using testing::readBytes;
 using testing::TempFolder;
@@ -98,8 +98,8 @@ TEST_F(DeleteLastRecordTest, ThreeRecordsDownToNoneAndAPressOnTheEmptyFile)
         "", // the empty file stays empty, and that is no failure
     };
     for (const std::string &contents : expected) {
-        const IoStatus status = deleteLastRecord(file, file);
-        EXPECT_TRUE(status.ok()) << status.reason();
+        const DeleteLastOutcome outcome = deleteLastRecord(file);
+        EXPECT_EQ(outcome.result, DeleteLastResult::Deleted) << outcome.status.reason();
         EXPECT_EQ(readBytes(file), contents);
     }
     EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"graf_1.txt"});
@@ -119,7 +119,7 @@ TEST_F(DeleteLastRecordTest, ManyRecordsHaveNoLimit)
         }
     }
     writeBytes(file, original);
-    ASSERT_TRUE(deleteLastRecord(file, file).ok());
+    ASSERT_EQ(deleteLastRecord(file).result, DeleteLastResult::Deleted);
     EXPECT_EQ(readBytes(file), expected);
 }
 
@@ -127,7 +127,7 @@ TEST_F(DeleteLastRecordTest, DecimalCommaValuesStayWhole)
 {
     const std::string file = path("graf_1.txt");
     writeBytes(file, "15,0  0,2\r\n16,5  1,846E-01\r\n");
-    ASSERT_TRUE(deleteLastRecord(file, file).ok());
+    ASSERT_EQ(deleteLastRecord(file).result, DeleteLastResult::Deleted);
     EXPECT_EQ(readBytes(file), "15,0          0,2\r\n");
 }
 
@@ -135,7 +135,7 @@ TEST_F(DeleteLastRecordTest, MixedLayoutsAreReadAlike)
 {
     const std::string file = path("graf_1.txt");
     writeBytes(file, zoned("1.0", "2.0") + "3.0  4.0\r\n" + zoned("12345678901234", "5.0", 29) + "7.0  8.0\r\n");
-    ASSERT_TRUE(deleteLastRecord(file, file).ok());
+    ASSERT_EQ(deleteLastRecord(file).result, DeleteLastResult::Deleted);
     EXPECT_EQ(readBytes(file), zoned("1.0", "2.0") + zoned("3.0", "4.0") + zoned("12345678901234", "5.0", 29));
 }
 
@@ -144,87 +144,182 @@ TEST_F(DeleteLastRecordTest, LastRecordWithOneFieldFailsAndLeavesTheFile)
     const std::string file = path("graf_1.txt");
     const std::string original = "1.0  2.0\r\n3.0\r\n";
     writeBytes(file, original);
-    const IoStatus status = deleteLastRecord(file, file);
-    EXPECT_FALSE(status.ok());
-    EXPECT_FALSE(status.reason().empty());
+    const DeleteLastOutcome outcome = deleteLastRecord(file);
+    EXPECT_EQ(outcome.result, DeleteLastResult::Failed);
+    EXPECT_NE(outcome.status.reason().find("son kaydın yalnızca bir alanı var"), std::string::npos);
     EXPECT_EQ(readBytes(file), original);
 }
 
-TEST_F(DeleteLastRecordTest, MissingFileFailsAndWritesNothing)
+// Only a file that is not there means that no value was entered; every other failure is one.
+TEST_F(DeleteLastRecordTest, NoRecordOnlyForAMissingFileOthersFailWithTheirReason)
 {
-    const IoStatus status = deleteLastRecord(path("graf_1.txt"), path("graf_1.txt"));
-    EXPECT_FALSE(status.ok());
-    EXPECT_FALSE(status.reason().empty());
-    EXPECT_TRUE(namesIn(folder.path()).empty());
-}
-
-TEST_F(DeleteLastRecordTest, WritesToAnotherNameAndLeavesTheReadFile)
-{
-    const std::string previous = path("graf_2.txt");
-    const std::string current = path("graf_0.txt");
-    const std::string original = "1.0  2.0\r\n3.0  4.0\r\n";
-    writeBytes(previous, original);
-    writeBytes(current, "9.0  9.0\r\n8.0  8.0\r\n7.0  7.0\r\n");
-    ASSERT_TRUE(deleteLastRecord(previous, current).ok());
-    EXPECT_EQ(readBytes(current), zoned("1.0", "2.0"));
-    EXPECT_EQ(readBytes(previous), original);
-}
-
-TEST_F(DeleteLastRecordTest, FailedWriteLeavesEverythingAsItWas)
-{
-    const std::string source = path("graf_1.txt");
-    const std::string original = "1.0  2.0\r\n3.0  4.0\r\n";
-    writeBytes(source, original);
-    std::filesystem::create_directory(path("graf_0.txt"));
-    writeBytes(path("graf_0.txt") + "/inside.txt", "kept");
-    const std::string targets[] = {
-        source + "/graf_0.txt", // through a regular file: the folder cannot exist
-        path("graf_0.txt"),     // a folder where the file should be
+    struct Row {
+        const char *name;
+        std::function<std::string()> makeFile; // returns the path to delete from
+        DeleteLastResult result;
+        int error;
+        const char *reason;
     };
-    for (const std::string &target : targets) {
-        const IoStatus status = deleteLastRecord(source, target);
-        EXPECT_FALSE(status.ok()) << target;
-        EXPECT_FALSE(status.reason().empty());
+    const Row rows[] = {
+        {"missing file", [&] { return path("graf_1.txt"); }, DeleteLastResult::NoRecord, ENOENT,
+         "yok"},
+        {"folder in its place",
+         [&] {
+             std::filesystem::create_directory(path("dir_1.txt"));
+             return path("dir_1.txt");
+         },
+         DeleteLastResult::Failed, EISDIR, "bu bir klasör"},
+        {"through a regular file",
+         [&] {
+             writeBytes(path("plain.txt"), "1.0  2.0\r\n");
+             return path("plain.txt") + "/graf_1.txt";
+         },
+         DeleteLastResult::Failed, ENOTDIR, "klasör değil"},
+        {"FIFO in its place",
+         [&] {
+             EXPECT_TRUE(testing::makeFifo(path("fifo_1.txt")));
+             return path("fifo_1.txt");
+         },
+         DeleteLastResult::Failed, 0, "normal bir dosya değil"},
+        {"link to a device",
+         [&] {
+             std::filesystem::create_symlink("/dev/zero", path("zero_1.txt"));
+             return path("zero_1.txt");
+         },
+         DeleteLastResult::Failed, 0, "normal bir dosya değil"},
+    };
+    for (const Row &row : rows) {
+        const std::string file = row.makeFile();
+        const DeleteLastOutcome outcome = deleteLastRecord(file);
+        EXPECT_EQ(outcome.result, row.result) << row.name;
+        EXPECT_EQ(outcome.status.error(), row.error) << row.name;
+        EXPECT_NE(outcome.status.reason().find(file), std::string::npos) << row.name;
+        EXPECT_NE(outcome.status.reason().find(row.reason), std::string::npos)
+            << row.name << ": " << outcome.status.reason();
     }
-    EXPECT_EQ(readBytes(source), original);
-    EXPECT_EQ(readBytes(path("graf_0.txt") + "/inside.txt"), "kept");
-    EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"graf_0.txt", "graf_1.txt"}));
+    EXPECT_EQ(readBytes(path("plain.txt")), "1.0  2.0\r\n");
+    EXPECT_EQ(namesIn(folder.path()),
+              (std::vector<std::string>{"dir_1.txt", "fifo_1.txt", "plain.txt", "zero_1.txt"}));
 }
 
-#ifdef TARLEN_HAS_FILE_SIZE_LIMIT
-// Runs the call with writes past `limit` bytes of any file failing (as on a full disk).
-IoStatus withFileSizeLimit(rlim_t limit, const std::function<IoStatus()> &call)
+TEST_F(DeleteLastRecordTest, RemovedWorkingFolderIsAFailureNotAnEmptyLine)
 {
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit lowered = saved;
-    lowered.rlim_cur = limit;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    if (setrlimit(RLIMIT_FSIZE, &lowered) != 0) {
-        std::signal(SIGXFSZ, previousHandler);
-        return IoStatus::failure("no size limit");
-    }
-    IoStatus status = call();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-    return status;
+    const std::filesystem::path before = std::filesystem::current_path();
+    const std::filesystem::path working = folder.path() / "working";
+    std::filesystem::create_directory(working);
+    std::filesystem::current_path(working);
+    writeBytes("graf_1.txt", "1.0  2.0\r\n");
+    std::filesystem::remove_all(working);
+
+    const DeleteLastOutcome outcome = deleteLastRecord("graf_1.txt");
+    std::filesystem::current_path(before);
+
+    EXPECT_EQ(outcome.result, DeleteLastResult::Failed);
+    EXPECT_EQ(outcome.status.error(), ENOENT);
+}
+
+// The rewrite changes the file's contents and nothing else about it.
+TEST_F(DeleteLastRecordTest, KeepsPermissionsLinksAndReadOnlyFiles)
+{
+    const std::string records = "1.0  2.0\r\n3.0  4.0\r\n";
+    const std::string shorter = zoned("1.0", "2.0");
+    auto modeOf = [](const std::string &file) {
+        return std::filesystem::status(file).permissions() & std::filesystem::perms::mask;
+    };
+    using std::filesystem::perms;
+
+    writeBytes(path("private_1.txt"), records);
+    std::filesystem::permissions(path("private_1.txt"), perms::owner_read | perms::owner_write);
+    EXPECT_EQ(deleteLastRecord(path("private_1.txt")).result, DeleteLastResult::Deleted);
+    EXPECT_EQ(readBytes(path("private_1.txt")), shorter);
+    EXPECT_EQ(modeOf(path("private_1.txt")), perms::owner_read | perms::owner_write);
+
+    // Made read-only by its user: refused, also for the superuser, and left as it is.
+    const perms readOnly = perms::owner_read | perms::group_read | perms::others_read;
+    writeBytes(path("locked_1.txt"), records);
+    std::filesystem::permissions(path("locked_1.txt"), readOnly);
+    const DeleteLastOutcome locked = deleteLastRecord(path("locked_1.txt"));
+    EXPECT_EQ(locked.result, DeleteLastResult::Failed);
+    EXPECT_EQ(locked.status.error(), EACCES);
+    EXPECT_EQ(readBytes(path("locked_1.txt")), records);
+    EXPECT_EQ(modeOf(path("locked_1.txt")), readOnly);
+
+    // A link: its target, in its own folder, is rewritten; the link stays a link to it.
+    const std::filesystem::path elsewhere = folder.path() / "elsewhere";
+    std::filesystem::create_directory(elsewhere);
+    writeBytes((elsewhere / "target.txt").string(), records);
+    std::filesystem::create_symlink("elsewhere/target.txt", path("linked_1.txt"));
+    EXPECT_EQ(deleteLastRecord(path("linked_1.txt")).result, DeleteLastResult::Deleted);
+    EXPECT_TRUE(std::filesystem::is_symlink(path("linked_1.txt")));
+    EXPECT_EQ(readBytes((elsewhere / "target.txt").string()), shorter);
+    EXPECT_EQ(namesIn(elsewhere), std::vector<std::string>{"target.txt"});
+    ASSERT_TRUE(appendPointsRecord(path("linked_1.txt"), "5.0", "6.0").ok());
+    EXPECT_EQ(readBytes((elsewhere / "target.txt").string()), shorter + "5.0  6.0\r\n");
+
+    // Hard links: every name goes on naming the one rewritten file.
+    writeBytes(path("hard_1.txt"), records);
+    std::filesystem::create_hard_link(path("hard_1.txt"), path("hard_copy.txt"));
+    EXPECT_EQ(deleteLastRecord(path("hard_1.txt")).result, DeleteLastResult::Deleted);
+    EXPECT_EQ(readBytes(path("hard_1.txt")), shorter);
+    EXPECT_EQ(readBytes(path("hard_copy.txt")), shorter);
+    EXPECT_EQ(std::filesystem::hard_link_count(path("hard_1.txt")), 2u);
+
+    EXPECT_EQ(namesIn(folder.path()),
+              (std::vector<std::string>{"elsewhere", "hard_1.txt", "hard_copy.txt", "linked_1.txt",
+                                        "locked_1.txt", "private_1.txt"}));
 }
 
 TEST_F(DeleteLastRecordTest, WriteFailingPartWayLeavesTheFileWhole)
 {
-    const std::string file = path("graf_1.txt");
+    ignoreFileSizeSignal(); // as the program's start-up does
+    // The rewritten records are longer than the appended ones, so the limit stops the rewrite
+    // of a plain file and of one with a second hard link alike.
     std::string original;
     for (int i = 0; i < 200; ++i) {
         original += pointsRecordText(std::to_string(i) + ",0", "1,000E+00");
     }
-    writeBytes(file, original);
-    const IoStatus status = withFileSizeLimit(512, [&] { return deleteLastRecord(file, file); });
-    EXPECT_FALSE(status.ok());
-    EXPECT_FALSE(status.reason().empty());
-    EXPECT_EQ(readBytes(file), original);
-    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"graf_1.txt"});
+    writeBytes(path("graf_1.txt"), original);
+    writeBytes(path("graf_2.txt"), original);
+    std::filesystem::create_hard_link(path("graf_2.txt"), path("graf_2_copy.txt"));
+    for (const char *name : {"graf_1.txt", "graf_2.txt"}) {
+        DeleteLastOutcome outcome{DeleteLastResult::Deleted, IoStatus::success()};
+        {
+            FileSizeLimit limit(original.size() + 16);
+            ASSERT_TRUE(limit.active());
+            outcome = deleteLastRecord(path(name));
+        }
+        EXPECT_EQ(outcome.result, DeleteLastResult::Failed) << name;
+        EXPECT_EQ(outcome.status.error(), EFBIG) << name;
+        EXPECT_NE(outcome.status.reason().find("dosya çok büyük"), std::string::npos) << name;
+        EXPECT_EQ(readBytes(path(name)), original) << name;
+    }
+    EXPECT_EQ(readBytes(path("graf_2_copy.txt")), original);
+    EXPECT_EQ(namesIn(folder.path()),
+              (std::vector<std::string>{"graf_1.txt", "graf_2.txt", "graf_2_copy.txt"}));
 }
-#endif
+
+// Every path out of the file code, failed or not, closes what it opened.
+TEST_F(DeleteLastRecordTest, NoFileStaysOpen)
+{
+    ignoreFileSizeSignal(); // as the program's start-up does
+    writeBytes(path("graf_1.txt"), "1.0  2.0\r\n3.0\r\n");
+    writeBytes(path("graf_2.txt"), "1.0  2.0\r\n3.0  4.0\r\n");
+    std::filesystem::create_directory(path("dir_1.txt"));
+    ASSERT_TRUE(testing::makeFifo(path("fifo_1.txt")));
+    const int before = testing::openDescriptorCount();
+    for (int round = 0; round < 3; ++round) {
+        for (const char *name : {"graf_1.txt", "graf_2.txt", "dir_1.txt", "fifo_1.txt", "none.txt"}) {
+            deleteLastRecord(path(name));
+            appendPointsRecord(path(name), "1.0", "2.0");
+            loadFormatSetting(path(name), 0);
+            saveFormatSetting(path(name), 2);
+        }
+        FileSizeLimit limit(1);
+        appendPointsRecord(path("graf_2.txt"), "1.0", "2.0");
+        saveFormatSetting(path("graf_2.txt"), 2);
+    }
+    EXPECT_EQ(testing::openDescriptorCount(), before);
+}
 
 } // namespace
 } // namespace tarlen

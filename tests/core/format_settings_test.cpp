@@ -1,6 +1,8 @@
 #include "core/format_settings.h"
 
 #include "tests/core/temp_folder.h"
+#include "core/file_size_signal.h"
+#include "tests/support/real_failures.h"
 
 #include <gtest/gtest.h>
 
@@ -113,6 +115,44 @@ TEST_F(FormatSettingFileTest, SaveThatCannotCreateTheFileFails)
     }
     EXPECT_TRUE(std::filesystem::is_directory(folder.file("xformats.txt")));
     EXPECT_EQ(readBytes(folder.file("plain.txt")), "x");
+}
+
+TEST_F(FormatSettingFileTest, FailedSaveKeepsTheSettingSavedBefore)
+{
+    ignoreFileSizeSignal(); // as the program's start-up does
+    const std::string path = folder.file("xformats.txt");
+    ASSERT_TRUE(saveFormatSetting(path, 2).ok());
+    {
+        testing::FileSizeLimit limit(1);
+        ASSERT_TRUE(limit.active());
+        const IoStatus status = saveFormatSetting(path, 3);
+        EXPECT_FALSE(status.ok());
+        EXPECT_EQ(status.error(), EFBIG);
+    }
+    EXPECT_EQ(readBytes(path), " 2 \r\n");
+    EXPECT_EQ(loadFormatSetting(path, 0), 2);
+    EXPECT_EQ(testing::namesIn(folder.path()), std::vector<std::string>{"xformats.txt"});
+}
+
+// Only a regular file is read, and only its start: a FIFO does not hold start-up waiting for
+// a writer, and a device or a huge file does not fill the memory.
+TEST_F(FormatSettingFileTest, LoadReadsOnlyTheStartOfARegularFile)
+{
+    ASSERT_TRUE(testing::makeFifo(folder.file("fifo.txt")));
+    std::filesystem::create_symlink("/dev/zero", folder.file("zero.txt"));
+    std::filesystem::create_symlink("/dev/urandom", folder.file("random.txt"));
+    for (const char *name : {"fifo.txt", "zero.txt", "random.txt"}) {
+        EXPECT_EQ(loadFormatSetting(folder.file(name), 3), 0) << name;
+    }
+
+    // A large file: its first field counts, what lies past the start is never read.
+    const std::string large = folder.file("yformats.txt");
+    writeBytes(large, " 1 \r\n");
+    std::filesystem::resize_file(large, 200'000'000);
+    EXPECT_EQ(loadFormatSetting(large, 3), 1);
+
+    std::filesystem::create_symlink("yformats.txt", folder.file("xformats.txt"));
+    EXPECT_EQ(loadFormatSetting(folder.file("xformats.txt"), 3), 1);
 }
 
 } // namespace

@@ -1,9 +1,13 @@
 #include "core/points_file.h"
 
 #include "tests/core/temp_folder.h"
+#include "core/file_size_signal.h"
+#include "tests/support/real_failures.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <functional>
 #include <string>
 
 namespace tarlen {
@@ -72,6 +76,59 @@ TEST_F(AppendPointsRecordTest, ReportsAFileThatCannotBeOpened)
     }
     EXPECT_EQ(readBytes(folder.file("plain.txt")), "x");
     EXPECT_TRUE(std::filesystem::is_directory(folder.file("abc_1.txt")));
+}
+
+// A write that fails part-way leaves no piece of the record behind, so the file still ends on a
+// whole record and the next append starts a record of its own.
+TEST_F(AppendPointsRecordTest, FailedAppendLeavesOnlyWholeRecords)
+{
+    ignoreFileSizeSignal(); // as the program's start-up does
+    const std::string path = folder.file("abc_1.txt");
+    const std::string fresh = folder.file("abc_2.txt");
+    writeBytes(path, "1  234\r\n");
+    {
+        testing::FileSizeLimit limit(12);
+        ASSERT_TRUE(limit.active());
+        for (const std::string &file : {path, fresh}) {
+            const IoStatus status = appendPointsRecord(file, "NaN", "0.0000");
+            EXPECT_FALSE(status.ok()) << file;
+            EXPECT_EQ(status.error(), EFBIG) << file;
+            EXPECT_EQ(status.reason(), "\"" + file + "\" yazılamadı: dosya çok büyük (dosya boyutu sınırı aşıldı)");
+        }
+        EXPECT_EQ(readBytes(path), "1  234\r\n");
+        // A file made only for the failed record is not left behind, empty.
+        EXPECT_EQ(readBytes(fresh), std::nullopt);
+    }
+    ASSERT_TRUE(appendPointsRecord(path, "NaN", "0.0000").ok());
+    EXPECT_EQ(readBytes(path), "1  234\r\nNaN  0.0000\r\n");
+}
+
+// Records go only into regular files: a link to one is followed; a FIFO is refused at once
+// instead of waiting for a reader, and a device instead of swallowing the record.
+TEST_F(AppendPointsRecordTest, OnlyRegularFilesTakeRecords)
+{
+    struct Row {
+        const char *name;
+        std::function<void(const std::string &)> make;
+    };
+    const Row refused[] = {
+        {"fifo_1.txt", [](const std::string &p) { ASSERT_TRUE(testing::makeFifo(p)); }},
+        {"null_1.txt", [](const std::string &p) { std::filesystem::create_symlink("/dev/null", p); }},
+        {"dir_1.txt", [](const std::string &p) { std::filesystem::create_directory(p); }},
+    };
+    for (const Row &row : refused) {
+        const std::string path = folder.file(row.name);
+        row.make(path);
+        const IoStatus status = appendPointsRecord(path, "1.0", "2.0");
+        EXPECT_FALSE(status.ok()) << row.name;
+        EXPECT_NE(status.reason().find(path), std::string::npos) << status.reason();
+    }
+
+    writeBytes(folder.file("target.txt"), "1.0  2.0\r\n");
+    std::filesystem::create_symlink("target.txt", folder.file("abc_1.txt"));
+    ASSERT_TRUE(appendPointsRecord(folder.file("abc_1.txt"), "3.0", "4.0").ok());
+    EXPECT_EQ(readBytes(folder.file("target.txt")), "1.0  2.0\r\n3.0  4.0\r\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("abc_1.txt")));
 }
 
 } // namespace

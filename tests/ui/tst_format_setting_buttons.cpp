@@ -1,4 +1,5 @@
 #include "tests/support/fake_platform.h"
+#include "tests/support/real_failures.h"
 #include "ui/main/form1.h"
 
 #include <QDir>
@@ -39,6 +40,7 @@ private slots:
     void saveWritesTheChosenPattern();
     void failedWriteIsReported_data();
     void failedWriteIsReported();
+    void failedSaveKeepsTheSavedChoice();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -155,6 +157,37 @@ void TestFormatSettingButtons::failedWriteIsReported()
     // The choice holds for this run all the same.
     QCOMPARE(formatIndex(form.state(), axis), index);
     QVERIFY(option->isChecked());
+}
+
+// A save that fails part-way (here at a file-size limit) leaves the choice saved before, so
+// the next start still selects it.
+void TestFormatSettingButtons::failedSaveKeepsTheSavedChoice()
+{
+    {
+        testing::FakePlatform platform;
+        Form1 form(platform);
+        form.startUp();
+        form.findChild<QRadioButton *>(QStringLiteral("Option6"))->click();
+        auto *save = form.findChild<QPushButton *>(QStringLiteral("Command13"));
+        QTest::mouseClick(save, Qt::LeftButton);
+        QVERIFY(platform.messages.isEmpty());
+
+        form.findChild<QRadioButton *>(QStringLiteral("Option4"))->click();
+        testing::FileSizeLimit limit(1);
+        QVERIFY(limit.active());
+        QTest::mouseClick(save, Qt::LeftButton);
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages.first().text,
+                 QStringLiteral("Biçim ayarı kaydedilemedi: xformats.txt\n\"xformats.txt\" "
+                                "yazılamadı: dosya çok büyük (dosya boyutu sınırı aşıldı)"));
+    }
+    QCOMPARE(QDir().entryList(QDir::Files), QStringList{QStringLiteral("xformats.txt")});
+
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    QVERIFY(form.findChild<QRadioButton *>(QStringLiteral("Option6"))->isChecked());
+    QCOMPARE(form.state().xFormatIndex, 3);
 }
 
 QTEST_MAIN(TestFormatSettingButtons)

@@ -1,4 +1,5 @@
 #include "tests/support/fake_platform.h"
+#include "tests/support/real_failures.h"
 #include "tests/support/sample_calibration.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/main/form1.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -79,6 +81,7 @@ private slots:
     void patternFollowsTheOptionsAtEachPress();
     void appendsToAnExistingFile();
     void unwritableRecordIsReportedAndStillListed();
+    void fileSizeLimitFailsTheWriteNotTheProgram();
     void pointCountStaysAt32767();
     void valuesWindowLeavesTheMainWindowActive();
     void valuesWindowClosedByItsFrameComesBackEmpty();
@@ -286,6 +289,39 @@ void TestPointCapture::unwritableRecordIsReportedAndStillListed()
     pressAt(form, 1875, 4005);
     QCOMPARE(platform.messages.size(), 2);
     QCOMPARE(valuesEntries(form).last(), QStringLiteral(" 2   15,0000    0,1846"));
+}
+
+// Past a file-size limit the program goes on: each failed record is reported and leaves no part
+// of itself, so the file ends on whole records for delete-last and the next press.
+void TestPointCapture::fileSizeLimitFailsTheWriteNotTheProgram()
+{
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    testing::calibrateSampleGraph(form);
+    form.state().lineNumber = 1;
+    const QByteArray record("15,0000  0,1846\r\n");
+
+    {
+        testing::FileSizeLimit limit(60); // room for three records
+        QVERIFY(limit.active());
+        for (int press = 0; press < 6; ++press)
+            pressAt(form, 1875, 4005);
+    }
+
+    QCOMPARE(fileBytes(QStringLiteral("_1.txt")), record.repeated(3));
+    QCOMPARE(platform.messages.size(), 3);
+    for (const testing::FakePlatform::Message &message : platform.messages)
+        QCOMPARE(message.text, QStringLiteral("Nokta dosyaya yazılamadı: _1.txt\n\"_1.txt\" "
+                                              "yazılamadı: dosya çok büyük (dosya boyutu sınırı "
+                                              "aşıldı)"));
+    QCOMPARE(valuesEntries(form).size(), 6);
+
+    form.controls().Command1->click();
+    pressAt(form, 1875, 4005);
+    QCOMPARE(platform.messages.size(), 3);
+    QCOMPARE(fileBytes(QStringLiteral("_1.txt")),
+             QByteArray("15,0000       0,1846\r\n").repeated(2) + record);
 }
 
 void TestPointCapture::pointCountStaysAt32767()

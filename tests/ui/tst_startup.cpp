@@ -1,4 +1,5 @@
 #include "tests/support/fake_platform.h"
+#include "tests/support/real_failures.h"
 #include "ui/main/form1.h"
 
 #include <QApplication>
@@ -52,6 +53,7 @@ private slots:
     void screenCheck();
     void savedFormatChoices_data();
     void savedFormatChoices();
+    void settingsThatAreNoFilesDoNotHoldStartUp();
     void startValues();
     void loadsOnlyThePictureStore();
 
@@ -140,6 +142,23 @@ void TestStartUp::savedFormatChoices()
     QCOMPARE(form.state().xFormatIndex, xIndex);
     QCOMPARE(form.state().yFormatIndex, yIndex);
     QCOMPARE(checkedOptions(form), checked);
+    QVERIFY(platform.messages.isEmpty());
+}
+
+// A FIFO or a device in place of a settings file is not read: start-up neither waits for a
+// writer nor reads without end, and the design selection stays.
+void TestStartUp::settingsThatAreNoFilesDoNotHoldStartUp()
+{
+    QVERIFY(testing::makeFifo("xformats.txt"));
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), QStringLiteral("yformats.txt")));
+
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+
+    QCOMPARE(form.state().xFormatIndex, 0);
+    QCOMPARE(form.state().yFormatIndex, 0);
+    QCOMPARE(checkedOptions(form), (QStringList{"Option5", "Option8"}));
     QVERIFY(platform.messages.isEmpty());
 }
 

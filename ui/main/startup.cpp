@@ -1,3 +1,4 @@
+#include "core/file_size_signal.h"
 #include "core/format_settings.h"
 #include "ui/canvas/picture_box.h"
 #include "ui/main/calibration_placement.h"
@@ -53,6 +54,8 @@ void Form1::startUp()
 {
     const MainWindowControls &c = controls_;
 
+    // A write past a file-size limit then fails and is undone instead of ending the program.
+    ignoreFileSizeSignal();
     runStep([&] {
         state_.symbolSize = static_cast<std::int16_t>(c.VScroll1->value());
         c.Label20->setText(QString::number(state_.symbolSize));
