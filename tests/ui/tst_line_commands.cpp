@@ -1,4 +1,5 @@
 #include "tests/support/fake_platform.h"
+#include "tests/support/real_failures.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/main/form1.h"
 #include "ui/main/main_window_controls.h"
@@ -14,8 +15,18 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 using namespace tarlen;
+
+namespace {
+
+// What stands where the current line's file should be.
+enum class InPlace { Nothing, Records, Folder, Fifo };
+
+} // namespace
+
+Q_DECLARE_METATYPE(InPlace)
 
 namespace {
 
@@ -95,6 +106,7 @@ private slots:
     void deleteLastFailures_data();
     void deleteLastFailures();
     void deleteLastAfterAbandonedGraphChange();
+    void lineLabelFollowsAGraphChange();
     void clearSymbolsWipesOnlyTheMarkers();
 
 private:
@@ -275,18 +287,46 @@ void TestLineCommands::deleteLastRewritesTheFile()
 void TestLineCommands::deleteLastFailures_data()
 {
     QTest::addColumn<int>("lines");
+    QTest::addColumn<InPlace>("inPlace");
     QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<qint64>("sizeLimit"); // 0: none
+    QTest::addColumn<bool>("removeWorkingFolder");
+    QTest::addColumn<QString>("message");
 
-    // An empty content stands for no file at all.
-    QTest::newRow("no line started") << 0 << QByteArray();
-    QTest::newRow("line started, no point") << 1 << QByteArray();
-    QTest::newRow("last record with one field") << 1 << QByteArray("1,0  2,0\r\n3,0\r\n");
+    const QByteArray records("1,0  2,0\r\n3,0  4,0\r\n5,0  6,0\r\n");
+    const QString failed = QStringLiteral("Son nokta silinemedi.\n\"_1.txt\" ");
+    QTest::newRow("no line started")
+        << 0 << InPlace::Nothing << QByteArray() << qint64(0) << false
+        << QStringLiteral("Henüz değer girilmedi.");
+    QTest::newRow("line started, no point")
+        << 1 << InPlace::Nothing << QByteArray() << qint64(0) << false
+        << QStringLiteral("Henüz değer girilmedi.");
+    QTest::newRow("last record with one field")
+        << 1 << InPlace::Records << QByteArray("1,0  2,0\r\n3,0\r\n") << qint64(0) << false
+        << failed + QStringLiteral("okunamadı: son kaydın yalnızca bir alanı var");
+    QTest::newRow("folder in place of the file")
+        << 1 << InPlace::Folder << QByteArray() << qint64(0) << false
+        << failed + QStringLiteral("açılamadı: bu bir klasör, dosya değil");
+    QTest::newRow("FIFO in place of the file")
+        << 1 << InPlace::Fifo << QByteArray() << qint64(0) << false
+        << failed + QStringLiteral("açılamadı: normal bir dosya değil");
+    // The rewritten records are longer than the appended ones, and the limit stops them.
+    QTest::newRow("file size limit reached")
+        << 1 << InPlace::Records << records << qint64(records.size()) << false
+        << failed + QStringLiteral("yazılamadı: dosya çok büyük (dosya boyutu sınırı aşıldı)");
+    QTest::newRow("working folder removed")
+        << 1 << InPlace::Records << records << qint64(0) << true
+        << failed + QStringLiteral("açılamadı: böyle bir dosya ya da klasör yok");
 }
 
 void TestLineCommands::deleteLastFailures()
 {
     QFETCH(int, lines);
+    QFETCH(InPlace, inPlace);
     QFETCH(QByteArray, contents);
+    QFETCH(qint64, sizeLimit);
+    QFETCH(bool, removeWorkingFolder);
+    QFETCH(QString, message);
 
     testing::FakePlatform platform;
     Form1 form(platform);
@@ -294,39 +334,88 @@ void TestLineCommands::deleteLastFailures()
     const MainWindowControls &c = form.controls();
     clickTimes(c.Command8, lines);
     const QString fileName = QString::fromStdString(form.state().pointsFileName);
-    if (!contents.isEmpty())
+    switch (inPlace) {
+    case InPlace::Nothing:
+        break;
+    case InPlace::Records:
         writeFile(fileName, contents);
+        break;
+    case InPlace::Folder:
+        QVERIFY(QDir().mkdir(fileName));
+        break;
+    case InPlace::Fifo:
+        QVERIFY(testing::makeFifo(fileName.toStdString()));
+        break;
+    }
+    if (removeWorkingFolder)
+        QVERIFY(QDir(dir_->path()).removeRecursively());
 
-    QTest::mouseClick(c.Command1, Qt::LeftButton);
+    {
+        std::optional<testing::FileSizeLimit> limit;
+        if (sizeLimit > 0) {
+            limit.emplace(static_cast<rlim_t>(sizeLimit));
+            QVERIFY(limit->active());
+        }
+        QTest::mouseClick(c.Command1, Qt::LeftButton);
+    }
 
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages.first().title, QStringLiteral("Dikkat!"));
-    QCOMPARE(platform.messages.first().text, QStringLiteral("Henüz değer girilmedi."));
+    QCOMPARE(platform.messages.first().text, message);
     QCOMPARE(platform.messages.first().icon, MessageIcon::Exclamation);
-    if (contents.isEmpty())
+    if (removeWorkingFolder)
+        return;
+    if (inPlace == InPlace::Nothing)
         QVERIFY(QDir().entryList(QDir::Files).isEmpty());
-    else
+    if (inPlace == InPlace::Records)
         QCOMPARE(fileBytes(fileName), contents);
+    QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(),
+             inPlace == InPlace::Nothing ? 0 : 1);
 }
 
+// A graph change abandoned with "Vazgeç" leaves the current file named, and delete-last
+// rewrites exactly that file: no file of line 0 comes into being.
 void TestLineCommands::deleteLastAfterAbandonedGraphChange()
 {
     testing::FakePlatform platform;
     Form1 form(platform);
     form.startUp();
-    // Line 2 of graf was current when a graph change set the line number back to 0.
+    const MainWindowControls &c = form.controls();
     DigitizerState &state = form.state();
     state.graphBaseName = "graf";
-    state.pointsFileName = "graf_2.txt";
-    state.lineNumber = 0;
+    clickTimes(c.Command8, 2);
     writeFile(QStringLiteral("graf_2.txt"), "1,0  2,0\r\n3,0  4,0\r\n");
 
-    QTest::mouseClick(form.controls().Command1, Qt::LeftButton);
+    QTest::mouseClick(c.Command3, Qt::LeftButton);
+    QWidget *chooser = form.windows().loaded(SecondaryWindow::Form3);
+    QVERIFY(chooser);
+    QTest::mouseClick(chooser->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+    QCOMPARE(state.lineNumber, std::int16_t{0});
+    QTest::mouseClick(c.Command1, Qt::LeftButton);
 
-    QCOMPARE(fileBytes(QStringLiteral("graf_0.txt")), QByteArray("1,0           2,0\r\n"));
-    QCOMPARE(fileBytes(QStringLiteral("graf_2.txt")), QByteArray("1,0  2,0\r\n3,0  4,0\r\n"));
-    QCOMPARE(state.pointsFileName, std::string("graf_0.txt"));
     QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(fileBytes(QStringLiteral("graf_2.txt")), QByteArray("1,0           2,0\r\n"));
+    QCOMPARE(QDir().entryList(QDir::Files), QStringList{QStringLiteral("graf_2.txt")});
+    QCOMPARE(state.pointsFileName, std::string("graf_2.txt"));
+    QCOMPARE(c.Label19->text(), QStringLiteral("graf_2.txt"));
+}
+
+// "Çizgi" always shows the line number: a graph change sets both back to 0.
+void TestLineCommands::lineLabelFollowsAGraphChange()
+{
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    const MainWindowControls &c = form.controls();
+    clickTimes(c.Command8, 2);
+    QCOMPARE(c.Label16->text(), QStringLiteral("2"));
+
+    QTest::mouseClick(c.Command3, Qt::LeftButton);
+    QCOMPARE(form.state().lineNumber, std::int16_t{0});
+    QCOMPARE(c.Label16->text(), QStringLiteral("0"));
+
+    QTest::mouseClick(c.Command8, Qt::LeftButton);
+    QCOMPARE(c.Label16->text(), QStringLiteral("1"));
 }
 
 void TestLineCommands::clearSymbolsWipesOnlyTheMarkers()

@@ -56,19 +56,27 @@ void startNextLine(Form1 &form)
     c.Label19->setText(QString::fromStdString(state.pointsFileName));
 }
 
-// "Son &Noktayı Sil": the current file is written again, without its last record, under the
-// name of the current line. Label19, the values list and the markers stay.
+// "Son &Noktayı Sil": the current file is written again, without its last record, under its
+// own name. Label19, the values list and the markers stay.
 void deleteLastPoint(Form1 &form)
 {
-    DigitizerState &state = form.state();
-    const std::string rebuilt = makePointsFileName(state.graphBaseName, state.lineNumber);
-    if (!deleteLastRecord(state.pointsFileName, rebuilt)) {
+    const DeleteLastOutcome outcome = deleteLastRecord(form.state().pointsFileName);
+    switch (outcome.result) {
+    case DeleteLastResult::Deleted:
+        return;
+    case DeleteLastResult::NoRecord:
         form.platform().showMessage(&form, QStringLiteral("Dikkat!"),
                                     QStringLiteral("Henüz değer girilmedi."),
                                     MessageIcon::Exclamation);
         return;
+    case DeleteLastResult::Failed:
+        form.platform().showMessage(
+            &form, QStringLiteral("Dikkat!"),
+            QStringLiteral("Son nokta silinemedi.\n%1")
+                .arg(QString::fromStdString(outcome.status.reason())),
+            MessageIcon::Exclamation);
+        return;
     }
-    state.pointsFileName = rebuilt;
 }
 
 } // namespace
