@@ -1,4 +1,5 @@
 #include "tests/support/fake_platform.h"
+#include "tests/support/real_failures.h"
 #include "tests/ui/graph_picture_files.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/graphfile/form3_chooser.h"
@@ -113,6 +114,7 @@ private slots:
     void filePattern_data();
     void filePattern();
     void listsOnlyThePictureFiles();
+    void listsOnlyRegularFiles();
     void listsChainDriveFolderFile();
     void unreadableDrive_data();
     void unreadableDrive();
@@ -269,6 +271,23 @@ void TestGraphChooser::listsOnlyThePictureFiles()
     const QTreeWidgetItem *current = folderList(&chooser)->currentItem();
     QCOMPARE(current->childCount(), 1);
     QCOMPARE(current->child(0)->text(0), QStringLiteral("klasor.bmp"));
+}
+
+// Only regular files are listed, links to them too: a link to a device or a FIFO under a
+// picture's name is left out, since reading it would never end or never begin.
+void TestGraphChooser::listsOnlyRegularFiles()
+{
+    writePicture("A.BMP", encoded(solidImage(10, 10, Qt::red), "BMP"));
+    QVERIFY(QFile::link(work("A.BMP"), work("link.jpg")));
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), work("zero.bmp")));
+    QVERIFY(testing::makeFifo(work("pipe.gif").toStdString()));
+    QVERIFY(QFile::link(work("pipe.gif"), work("pipelink.gif")));
+    QVERIFY(QFile::link(work("missing.bmp"), work("dangling.bmp")));
+
+    testing::FakePlatform platform;
+    Form3 chooser(platform);
+
+    QCOMPARE(fileNames(&chooser), (QStringList{"A.BMP", "link.jpg"}));
 }
 
 void TestGraphChooser::listsChainDriveFolderFile()
@@ -487,7 +506,7 @@ void TestGraphChooser::reopenedChooserKeepsItsPlace()
     QVERIFY(chooser);
     openFolder(chooser, "graphs");
     clickFile(chooser, "b.bmp");
-    chooserButton(chooser, "Command2")->click();
+    chooserButton(chooser, "Command1")->click();
     QVERIFY(!chooser->isVisible());
 
     QCOMPARE(openChooser(form), chooser.data());
@@ -580,18 +599,44 @@ void TestGraphChooser::cancelAfterClick()
 
     openChooser(form);
     clickFile(chooser, "second.gif");
+    QCOMPARE(c.Picture1->picture().size(), QSize(90, 70));
     chooserButton(chooser, "Command2")->click();
 
     QVERIFY(!chooser->isVisible());
     QVERIFY(form.isVisible());
-    QCOMPARE(c.Picture1->picture().size(), QSize(90, 70));
+    // The confirmed picture is back with its path, so the names belong to the picture shown.
+    QCOMPARE(c.Picture1->picture().size(), QSize(60, 40));
+    QCOMPARE(c.Picture1->size(), QSize(64, 44));
+    QCOMPARE(c.Picture1->picture().pixelColor(30, 20), QColor(Qt::red));
     QCOMPARE(QString::fromStdString(form.state().graphPath),
-             nativeClean(work_) + QDir::separator() + "second.gif");
+             nativeClean(work_) + QDir::separator() + "first.bmp");
+    QCOMPARE(chooser->selectedFileName(), QStringLiteral("first.bmp"));
     QCOMPARE(form.state().lineNumber, 0);
     for (QLineEdit *box : {c.Text1, c.Text2, c.Text3, c.Text4})
         QVERIFY(box->text().isEmpty());
     QCOMPARE(c.Label19->text(), QStringLiteral("first_0.txt"));
     QCOMPARE(form.state().pointsFileName, std::string("first_0.txt"));
+
+    // Closing by the frame abandons the choice alike; before any confirmed graph the start
+    // picture comes back, with no path.
+    openChooser(form);
+    clickFile(chooser, "second.gif");
+    QVERIFY(chooser->close());
+    discardClosedWindows();
+    QCOMPARE(c.Picture1->picture().size(), QSize(60, 40));
+    QCOMPARE(QString::fromStdString(form.state().graphPath),
+             nativeClean(work_) + QDir::separator() + "first.bmp");
+
+    Form1 fresh(platform);
+    fresh.startUp();
+    const QImage start = fresh.controls().Picture1->picture();
+    Form3 *freshChooser = openChooser(fresh);
+    clickFile(freshChooser, "second.gif");
+    chooserButton(freshChooser, "Command2")->click();
+    QCOMPARE(fresh.controls().Picture1->picture(), start);
+    QVERIFY(fresh.state().graphPath.empty());
+    QCOMPARE(freshChooser->selectedFileName(), QString());
+    QVERIFY(platform.messages.isEmpty());
 }
 
 void TestGraphChooser::enterAndEscapeDoNothingSpecial()

@@ -68,6 +68,9 @@ private slots:
     void samePictureTwiceSameNames();
     void confirmAfterAFailedClick();
     void confirmWithoutAPicture();
+    void failedClickHighlightsThePictureShown_data();
+    void failedClickHighlightsThePictureShown();
+    void noPointGoesIntoAnotherPicturesFile();
 
 private:
     // A started form showing its chooser, which has just shown the named picture.
@@ -303,6 +306,82 @@ void TestGraphLoading::confirmWithoutAPicture()
     QCOMPARE(c.Label19->text(), QStringLiteral("onceki_2.txt"));
     QCOMPARE(textColour(c.Label19), label19Colour);
     QCOMPARE(positions(form), before);
+}
+
+void TestGraphLoading::failedClickHighlightsThePictureShown_data()
+{
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("a picture clicked before") << QStringLiteral("kucuk.gif");
+    QTest::newRow("the start picture") << QString();
+}
+
+// A file that does not load gives the highlight back to the picture on the canvas, so a
+// second click on it tries again, and "Tamam" confirms what the highlight names.
+void TestGraphLoading::failedClickHighlightsThePictureShown()
+{
+    QFETCH(QString, shown);
+
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    form.show();
+    Form3 *chooser = openChooser(form);
+    if (!shown.isEmpty())
+        clickFile(chooser, shown);
+
+    clickFile(chooser, "bozuk.bmp");
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(chooser->selectedFileName(), shown);
+
+    clickFile(chooser, "bozuk.bmp");
+    QCOMPARE(platform.messages.size(), 2);
+    QCOMPARE(chooser->selectedFileName(), shown);
+    QCOMPARE(QFileInfo(QString::fromStdString(form.state().graphPath)).fileName(), shown);
+}
+
+// A point is recorded only into a file whose name comes from the picture on the canvas: not
+// while a clicked picture waits for "Tamam" (even on a started line), and after "Vazgeç" the
+// confirmed picture, its names and its placement are back together.
+void TestGraphLoading::noPointGoesIntoAnotherPicturesFile()
+{
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    startWithPicture(form, "kucuk.gif");
+    const MainWindowControls &c = form.controls();
+    Form3 *chooser = qobject_cast<Form3 *>(form.windows().loaded(SecondaryWindow::Form3));
+    pressTamam(chooser);
+    const std::map<QString, QPoint> placed = positions(form);
+    const QSize canvasSize = c.Picture1->size();
+    const QImage confirmed = c.Picture1->picture();
+    const QPoint inside(20, 20);
+
+    openChooser(form);
+    clickFile(chooser, "buyuk.bmp");
+    c.Command8->click();
+    QCOMPARE(form.state().pointsFileName, std::string("kucuk_1.txt"));
+    QTest::mouseClick(c.Picture1, Qt::LeftButton, {}, inside);
+
+    QVERIFY(!QFile::exists(QStringLiteral("kucuk_1.txt")));
+    QCOMPARE(form.state().pointCount, 0);
+    QWidget *values = form.windows().loaded(SecondaryWindow::Form5);
+    QVERIFY(!values || values->findChild<QListWidget *>("List1")->count() == 0);
+    QCOMPARE(platform.messages.size(), 1);
+    QVERIFY2(platform.messages.first().text.contains(QStringLiteral("kucuk_1.txt")),
+             qPrintable(platform.messages.first().text));
+
+    chooser->findChild<QPushButton *>("Command2")->click();
+    QCOMPARE(c.Picture1->picture(), confirmed);
+    QCOMPARE(c.Picture1->size(), canvasSize);
+    QCOMPARE(positions(form), placed);
+    QCOMPARE(QFileInfo(QString::fromStdString(form.state().graphPath)).fileName(),
+             QStringLiteral("kucuk.gif"));
+
+    QTest::mouseClick(c.Picture1, Qt::LeftButton, {}, inside);
+    QCOMPARE(form.state().pointCount, 1);
+    QCOMPARE(QDir().entryList({QStringLiteral("*.txt")}, QDir::Files),
+             QStringList{QStringLiteral("kucuk_1.txt")});
+    QCOMPARE(platform.messages.size(), 1);
 }
 
 QTEST_MAIN(TestGraphLoading)

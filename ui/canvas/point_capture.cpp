@@ -3,6 +3,7 @@
 #include "core/number_format.h"
 #include "core/points_file.h"
 #include "ui/canvas/graph_canvas.h"
+#include "ui/graphfile/graph_selection.h"
 #include "ui/main/form1.h"
 #include "ui/main/handlers.h"
 #include "ui/platform/platform.h"
@@ -111,7 +112,11 @@ void PointCapture::press(Qt::MouseButton, Qt::KeyboardModifiers, float x, float 
     state.yFormatIndex = indexFromOptions(c.Option7->isChecked(), c.Option8->isChecked(),
                                           c.Option9->isChecked(), state.yFormatIndex);
 
-    if (state.lineNumber >= 1 && state.lineNumber <= 6)
+    // While a clicked picture waits for "Tamam", the file names are still the confirmed
+    // graph's: a point taken on the other picture must not go into them.
+    const bool unconfirmed = state.lineNumber > 0 && pictureAwaitsConfirmation(form_);
+
+    if (state.lineNumber >= 1 && state.lineNumber <= 6 && !unconfirmed)
         form_.simgebas(x, y, state.symbolKind, state.symbolSize);
 
     const ReferenceBoxTexts texts = readReferenceBoxes(c);
@@ -130,6 +135,16 @@ void PointCapture::press(Qt::MouseButton, Qt::KeyboardModifiers, float x, float 
 
     if (state.lineNumber <= 0)
         return;
+    if (unconfirmed) {
+        form_.platform().showMessage(
+            &form_, QStringLiteral("Dikkat!"),
+            QStringLiteral("Nokta kaydedilmedi: gösterilen resim henüz \"Tamam\" ile "
+                           "seçilmedi, dosya adları önceki grafiğe ait (%1). Önce \"Tamam\" ya "
+                           "da \"Vazgeç\" düğmesine basınız.")
+                .arg(QString::fromStdString(state.pointsFileName)),
+            MessageIcon::Exclamation);
+        return;
+    }
 
     Form5 *values = showValuesWindow();
 

@@ -210,6 +210,7 @@ Form3::Form3(Platform &platform, DriveLister drives, QWidget *parent)
     });
     connect(command1_, &QPushButton::clicked, this, &Form3::confirmRequested);
     connect(command2_, &QPushButton::clicked, this, [this] {
+        emit cancelled();
         hide();
         emit mainWindowRequested();
     });
@@ -280,9 +281,11 @@ bool Form3::setFolderPath(const QString &path)
     const QDir dir(QDir::fromNativeSeparators(folder));
     const QStringList subfolders =
         dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    // Only regular files, or links to them: a link to a device or a FIFO under a picture's
+    // name would be read without end or wait for ever.
     QStringList files;
     for (const QString &name : dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase))
-        if (matchesFilePattern(name, kFilePattern))
+        if (matchesFilePattern(name, kFilePattern) && QFileInfo(dir.filePath(name)).isFile())
             files.append(name);
 
     fillFolderList(folder, subfolders);
@@ -340,6 +343,27 @@ void Form3::fillFileList(const QString &path, const QStringList &files)
     file1_->clear();
     file1_->addItems(files);
     fileFolder_ = path;
+}
+
+void Form3::highlightFile(const QString &graphPath)
+{
+    const QSignalBlocker blocker(file1_);
+    file1_->clearSelection();
+    file1_->setCurrentItem(nullptr);
+    for (int row = 0; row < file1_->count(); ++row) {
+        QListWidgetItem *item = file1_->item(row);
+        if (joinGraphPath(fileFolder_, QDir::separator(), item->text()) == graphPath) {
+            file1_->setCurrentItem(item);
+            file1_->scrollToItem(item);
+            return;
+        }
+    }
+}
+
+void Form3::closeEvent(QCloseEvent *event)
+{
+    emit cancelled();
+    QWidget::closeEvent(event);
 }
 
 void Form3::reportUnreadable(const QString &text)

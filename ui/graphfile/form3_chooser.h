@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QCloseEvent;
 class QComboBox;
 class QListWidget;
 class QPushButton;
@@ -58,13 +59,22 @@ public:
     // cannot be read is reported and leaves both lists where they were.
     bool setFolderPath(const QString &path);
 
+    // Highlights the File1 entry whose joined path is graphPath, or none when the file is not
+    // listed, without announcing a click: the highlight then names the picture shown.
+    void highlightFile(const QString &graphPath);
+
 signals:
     // A name was selected in File1: the joined path of the picture.
     void fileClicked(const QString &graphPath);
     // "Tamam" was pressed.
     void confirmRequested();
+    // "Vazgeç" was pressed or the frame closes the window: the choice is abandoned.
+    void cancelled();
     // "Vazgeç" has hidden the chooser; the main window is to come to the front.
     void mainWindowRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void fillDrives(const QList<DriveEntry> &drives);

@@ -4,6 +4,7 @@
 #include "ui/canvas/graph_canvas.h"
 #include "ui/graphfile/form3_chooser.h"
 #include "ui/graphfile/graph_picture.h"
+#include "ui/graphfile/graph_selection.h"
 #include "ui/main/calibration_placement.h"
 #include "ui/main/form1.h"
 #include "ui/platform/platform.h"
@@ -11,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,6 +27,56 @@ namespace {
 constexpr int kGraphX0LabelOffset = 8;
 constexpr int kGraphX1LabelOffset = 12;
 
+// The graph whose names the run uses, kept while the chooser shows other pictures on the
+// canvas, so that abandoning the choice can put it back.
+class GraphSelection : public QObject {
+    Q_OBJECT
+
+public:
+    explicit GraphSelection(Form1 &form) : QObject(&form)
+    {
+        setObjectName(QStringLiteral("graphSelection"));
+    }
+
+    // A clicked picture waits for "Tamam"; the confirmed one is what the canvas showed before.
+    bool awaitsConfirmation() const { return awaiting_; }
+
+    // Called before a clicked picture replaces the canvas's one.
+    void keepConfirmed(const QImage &picture, const std::string &graphPath)
+    {
+        if (awaiting_)
+            return;
+        confirmedPicture_ = picture;
+        confirmedPath_ = graphPath;
+        awaiting_ = true;
+    }
+    void confirm()
+    {
+        awaiting_ = false;
+        confirmedPicture_ = QImage();
+    }
+    // Puts the confirmed picture back on the canvas, with its graphPath.
+    void restore(Form1 &form)
+    {
+        if (!awaiting_)
+            return;
+        form.controls().Picture1->setPicture(confirmedPicture_);
+        form.state().graphPath = confirmedPath_;
+        confirm();
+    }
+
+private:
+    bool awaiting_ = false;
+    QImage confirmedPicture_;
+    std::string confirmedPath_;
+};
+
+GraphSelection *selectionOf(const Form1 &form)
+{
+    return form.findChild<GraphSelection *>(QStringLiteral("graphSelection"),
+                                            Qt::FindDirectChildrenOnly);
+}
+
 void warn(Form1 &form, QWidget *parent, const QString &text)
 {
     form.platform().showMessage(parent, QStringLiteral("Dikkat!"), text,
@@ -36,6 +88,7 @@ void changeGraph(Form1 &form)
 {
     const MainWindowControls &c = form.controls();
     form.state().lineNumber = 0;
+    c.Label16->setText(QStringLiteral("0"));
     form.windows().show(SecondaryWindow::Form3);
     // The values window is created hidden when missing; its list keeps its lines.
     if (Form5 *values = form.windows().window<Form5>(SecondaryWindow::Form5))
@@ -57,12 +110,17 @@ void changeGraph(Form1 &form)
 }
 
 // A file click: the picture goes on the canvas at once, and graphPath names it. A file that
-// does not load leaves both as they were, so graphPath always names the picture shown.
-void showClickedPicture(Form1 &form, QWidget *chooser, const QString &graphPath)
+// does not load leaves both as they were, and the highlight goes back to the picture shown,
+// so graphPath always names it.
+void showClickedPicture(Form1 &form, GraphSelection &selection, Form3 *chooser,
+                        const QString &graphPath)
 {
     const GraphPicture picture = readGraphPicture(graphPath);
+    if (picture.status != GraphPictureStatus::Loaded)
+        chooser->highlightFile(QString::fromStdString(form.state().graphPath));
     switch (picture.status) {
     case GraphPictureStatus::Loaded:
+        selection.keepConfirmed(form.controls().Picture1->picture(), form.state().graphPath);
         form.controls().Picture1->setPicture(picture.image);
         form.state().graphPath = graphPath.toStdString();
         return;
@@ -82,8 +140,16 @@ void showClickedPicture(Form1 &form, QWidget *chooser, const QString &graphPath)
     }
 }
 
+// "Vazgeç" or the frame's close box: the confirmed picture comes back on the canvas with its
+// path, so the picture shown, the names and the placement around it agree again.
+void abandonChoice(Form1 &form, GraphSelection &selection, Form3 *chooser)
+{
+    selection.restore(form);
+    chooser->highlightFile(QString::fromStdString(form.state().graphPath));
+}
+
 // "Tamam": the clicked picture becomes the graph of the run.
-void confirmGraph(Form1 &form, QWidget *chooser)
+void confirmGraph(Form1 &form, GraphSelection &selection, QWidget *chooser)
 {
     DigitizerState &state = form.state();
     const MainWindowControls &c = form.controls();
@@ -98,6 +164,7 @@ void confirmGraph(Form1 &form, QWidget *chooser)
     for (QWidget *control : unlocked)
         control->setEnabled(true);
 
+    selection.confirm();
     GraphNames names = deriveGraphNames(state.graphPath, QDir::separator().toLatin1(),
                                         state.lineNumber);
     state.graphFileName = std::move(names.graphFileName);
@@ -115,15 +182,26 @@ void confirmGraph(Form1 &form, QWidget *chooser)
 
 } // namespace
 
+bool pictureAwaitsConfirmation(const Form1 &form)
+{
+    const GraphSelection *selection = selectionOf(form);
+    return selection && selection->awaitsConfirmation();
+}
+
 void connectGraphChooser(Form1 &form)
 {
-    form.windows().registerFactory(SecondaryWindow::Form3, [&form] {
+    GraphSelection *const selection = new GraphSelection(form);
+    form.windows().registerFactory(SecondaryWindow::Form3, [&form, selection] {
         auto chooser = std::make_unique<Form3>(form.platform());
         Form3 *const raw = chooser.get();
         QObject::connect(raw, &Form3::fileClicked, &form,
-                         [&form, raw](const QString &path) { showClickedPicture(form, raw, path); });
+                         [&form, selection, raw](const QString &path) {
+                             showClickedPicture(form, *selection, raw, path);
+                         });
         QObject::connect(raw, &Form3::confirmRequested, &form,
-                         [&form, raw] { confirmGraph(form, raw); });
+                         [&form, selection, raw] { confirmGraph(form, *selection, raw); });
+        QObject::connect(raw, &Form3::cancelled, &form,
+                         [&form, selection, raw] { abandonChoice(form, *selection, raw); });
         QObject::connect(raw, &Form3::mainWindowRequested, &form, &Form1::bringToFront);
         return std::unique_ptr<QWidget>(std::move(chooser));
     });
@@ -132,3 +210,5 @@ void connectGraphChooser(Form1 &form)
 }
 
 } // namespace tarlen
+
+#include "graph_chooser.moc"
