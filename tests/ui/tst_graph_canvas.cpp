@@ -60,12 +60,15 @@ private slots:
     void linesStopShortOfTheirEndPoint_data();
     void linesStopShortOfTheirEndPoint();
     void continuedLineStartsWhereTheLastEnded();
-    void widePenStampsAroundEachPixel();
+    void widePenHasRoundEnds();
     void newPictureResizesAndEmptiesTheLayer();
     void mousePositionsAreInsideTwips_data();
     void mousePositionsAreInsideTwips();
+    void borderIsNoPosition_data();
+    void borderIsNoPosition();
     void moveWithoutButtonReachesTheCanvas();
     void crosshairArmsStartOutOfSight();
+    void armsDrawInTheWindowTextColour();
     void movedArmRepaintsOnlyItsStrips();
     void hiddenArmIsNotDrawn();
 
@@ -96,7 +99,9 @@ void TestGraphCanvas::linesStopShortOfTheirEndPoint_data()
                                << QList<QPoint>{{2, 1}, {3, 1}, {4, 1}, {5, 1}};
     QTest::newRow("downwards") << QLineF(30, 0, 30, 45) << QList<QPoint>{{2, 0}, {2, 1}, {2, 2}};
     QTest::newRow("diagonal") << QLineF(0, 0, 45, 45) << QList<QPoint>{{0, 0}, {1, 1}, {2, 2}};
-    QTest::newRow("within one pixel") << QLineF(0, 0, 14, 14) << QList<QPoint>{};
+    QTest::newRow("within one pixel") << QLineF(0, 0, 7, 7) << QList<QPoint>{};
+    QTest::newRow("ends round to the nearest pixel")
+        << QLineF(8, 22, 52, 22) << QList<QPoint>{{1, 1}, {2, 1}};
 }
 
 void TestGraphCanvas::linesStopShortOfTheirEndPoint()
@@ -125,15 +130,21 @@ void TestGraphCanvas::continuedLineStartsWhereTheLastEnded()
     QCOMPARE(qAlpha(layer.pixel(3, 5)), 0);
 }
 
-void TestGraphCanvas::widePenStampsAroundEachPixel()
+void TestGraphCanvas::widePenHasRoundEnds()
 {
     canvas_->setPenWidth(3);
     canvas_->drawLine(150, 150, 225, 150, Qt::blue);
 
+    const QImage &layer = canvas_->drawingLayer();
     QRect box;
-    for (const QPoint &p : paintedPixels(canvas_->drawingLayer()))
+    for (const QPoint &p : paintedPixels(layer))
         box |= QRect(p, QSize(1, 1));
     QCOMPARE(box, QRect(QPoint(9, 9), QPoint(15, 11)));
+    // Each end is the round three-pixel dot: its middle row reaches one pixel farther.
+    for (const QPoint &end : {QPoint(9, 10), QPoint(15, 10), QPoint(10, 9), QPoint(14, 11)})
+        QCOMPARE(qAlpha(layer.pixel(end)), 255);
+    for (const QPoint &corner : {QPoint(9, 9), QPoint(9, 11), QPoint(15, 9), QPoint(15, 11)})
+        QCOMPARE(qAlpha(layer.pixel(corner)), 0);
 }
 
 void TestGraphCanvas::newPictureResizesAndEmptiesTheLayer()
@@ -187,6 +198,46 @@ void TestGraphCanvas::mousePositionsAreInsideTwips()
     QCOMPARE(moved.first().at(3).toFloat(), float(twips.y()));
 }
 
+void TestGraphCanvas::borderIsNoPosition_data()
+{
+    QTest::addColumn<QPoint>("widgetPixel");
+
+    // The picture is 100 x 80 pixels inside a 2-pixel border: the inside runs from 2 to 101
+    // across and from 2 to 81 down.
+    QTest::newRow("top-left corner") << QPoint(0, 0);
+    QTest::newRow("left border, inner pixel") << QPoint(1, 40);
+    QTest::newRow("top border, inner pixel") << QPoint(50, 1);
+    QTest::newRow("right border") << QPoint(102, 40);
+    QTest::newRow("bottom border") << QPoint(50, 82);
+    QTest::newRow("bottom-right corner") << QPoint(103, 83);
+}
+
+void TestGraphCanvas::borderIsNoPosition()
+{
+    QFETCH(QPoint, widgetPixel);
+
+    // Sent directly: QTest takes the point (0, 0) for the widget's middle.
+    const auto send = [this](QEvent::Type type, const QPoint &at, Qt::MouseButton button,
+                             Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(at), canvas_->mapToGlobal(QPointF(at)), button, buttons,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas_, &event);
+    };
+    QSignalSpy pressed(canvas_, &GraphCanvas::mousePressed);
+    QSignalSpy moved(canvas_, &GraphCanvas::mouseMoved);
+    send(QEvent::MouseButtonPress, widgetPixel, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, widgetPixel, Qt::LeftButton, Qt::NoButton);
+    send(QEvent::MouseMove, widgetPixel, Qt::NoButton, Qt::NoButton);
+    // A drag that starts inside and reaches the border reports the inside only.
+    send(QEvent::MouseButtonPress, QPoint(50, 40), Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, widgetPixel, Qt::NoButton, Qt::LeftButton);
+
+    QCOMPARE(pressed.size(), 1);
+    QCOMPARE(pressed.first().at(2).toFloat(), 720.0f);
+    QCOMPARE(pressed.first().at(3).toFloat(), 570.0f);
+    QVERIFY(moved.isEmpty());
+}
+
 void TestGraphCanvas::moveWithoutButtonReachesTheCanvas()
 {
     canvas_->show();
@@ -211,6 +262,20 @@ void TestGraphCanvas::crosshairArmsStartOutOfSight()
             QCOMPARE(shown.pixel(x, y), qRgb(200, 200, 200));
     QCOMPARE(canvas_->line(CrosshairLine::Line6), QLineF(1440, -120, 4680, -120));
     QCOMPARE(canvas_->line(CrosshairLine::Line11), QLineF(-120, 2640, -120, 3720));
+}
+
+void TestGraphCanvas::armsDrawInTheWindowTextColour()
+{
+    QPalette palette = canvas_->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 128, 0));
+    canvas_->setPalette(palette);
+    canvas_->resize(canvas_->size());
+    canvas_->setLine(CrosshairLine::Line6, QLineF(0, 300, 900, 300));
+    canvas_->setLine(CrosshairLine::Line10, QLineF(600, 0, 600, 900));
+
+    const QImage shown = canvas_->grab().toImage();
+    QCOMPARE(shown.pixel(2 + 30, 2 + 20), qRgb(0, 128, 0));
+    QCOMPARE(shown.pixel(2 + 40, 2 + 50), qRgb(0, 128, 0));
 }
 
 void TestGraphCanvas::movedArmRepaintsOnlyItsStrips()

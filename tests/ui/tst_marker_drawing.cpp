@@ -8,7 +8,9 @@
 #include <QTest>
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <memory>
+#include <utility>
 
 using namespace tarlen;
 
@@ -16,10 +18,10 @@ namespace {
 
 constexpr MarkerColor kBlue{0, 0, 255};
 
-// A white picture large enough for markers around (300, 200) twips, pixel (20, 13).
+// A white picture large enough for markers of every size around pixel (40, 40).
 QImage whitePicture()
 {
-    QImage picture(60, 40, QImage::Format_RGB32);
+    QImage picture(80, 80, QImage::Format_RGB32);
     picture.fill(Qt::white);
     return picture;
 }
@@ -52,10 +54,12 @@ private slots:
     void init();
 
     void plusOfSizeOneCoversItsArms();
-    void markerExtents_data();
-    void markerExtents();
+    void reachAtClickPositions_data();
+    void reachAtClickPositions();
     void circleOfSizeThreeHasRadius120Twips();
     void dotIsAsWideAsItsSizeAndResetsThePen();
+    void wideDotIsRound_data();
+    void wideDotIsRound();
     void sizeZeroDrawsAsOneAndWritesOneBack_data();
     void sizeZeroDrawsAsOneAndWritesOneBack();
     void unknownKindsDrawNothing_data();
@@ -89,10 +93,11 @@ void TestMarkerDrawing::plusOfSizeOneCoversItsArms()
     std::int16_t size = 1;
     drawMarker(*canvas_, kBlue, 300, 200, 2, size);
 
+    // Ends round to the nearest pixel: 260 and 360 twips across, 160 and 260 down.
     QList<QPoint> expected;
     for (int x = 17; x <= 23; ++x)
         expected.append(QPoint(x, 13));
-    for (int y = 10; y <= 16; ++y)
+    for (int y = 11; y <= 16; ++y)
         if (y != 13)
             expected.append(QPoint(20, y));
     QList<QPoint> painted = paintedPixels(canvas_->drawingLayer());
@@ -104,37 +109,73 @@ void TestMarkerDrawing::plusOfSizeOneCoversItsArms()
     QCOMPARE(painted, expected);
 }
 
-void TestMarkerDrawing::markerExtents_data()
+void TestMarkerDrawing::reachAtClickPositions_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("size");
-    QTest::addColumn<QRect>("extent");
-    QTest::addColumn<QPoint>("unpainted");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<int>("up");
+    QTest::addColumn<int>("down");
 
-    // Marker centred on pixel (20, 13); the unpainted pixel lies inside the outline.
-    QTest::newRow("dot") << 1 << 1 << QRect(20, 13, 1, 1) << QPoint(21, 13);
-    QTest::newRow("cross") << 3 << 1 << QRect(QPoint(17, 10), QPoint(22, 16)) << QPoint(20, 11);
-    QTest::newRow("circle") << 4 << 1 << QRect(QPoint(18, 11), QPoint(22, 15)) << QPoint(21, 13);
-    QTest::newRow("square") << 5 << 1 << QRect(QPoint(17, 10), QPoint(22, 16)) << QPoint(19, 12);
-    QTest::newRow("diamond") << 6 << 1 << QRect(QPoint(17, 10), QPoint(22, 16)) << QPoint(19, 12);
-    QTest::newRow("square size 2")
-        << 5 << 2 << QRect(QPoint(14, 8), QPoint(25, 18)) << QPoint(16, 10);
+    // Pixels the marker reaches from the pressed pixel. The half-size is 40 twips a step
+    // (2 2/3 pixels); the plus's right and lower arms run 20 twips (1 1/3 pixels) farther, the
+    // cross's 16 (about the one pixel that a line leaves out at its end).
+    const auto row = [](const char *kind, int k, int size, int left, int right, int up,
+                        int down) {
+        QTest::addRow("%s size %d", kind, size) << k << size << left << right << up << down;
+    };
+    row("dot", 1, 1, 0, 0, 0, 0);
+    row("dot", 1, 2, 0, 1, 0, 1);
+    row("dot", 1, 3, 1, 1, 1, 1);
+    row("plus", 2, 1, 3, 3, 3, 3);
+    row("plus", 2, 2, 5, 6, 5, 6);
+    row("plus", 2, 3, 8, 8, 8, 8);
+    row("plus", 2, 4, 11, 11, 11, 11);
+    row("plus", 2, 5, 13, 14, 13, 14);
+    row("plus", 2, 10, 27, 27, 27, 27);
+    const std::array<std::pair<const char *, int>, 4> symmetric = {
+        {{"cross", 3}, {"circle", 4}, {"square", 5}, {"diamond", 6}}};
+    for (const auto &[name, kind] : symmetric) {
+        row(name, kind, 1, 3, 3, 3, 3);
+        row(name, kind, 2, 5, 5, 5, 5);
+        row(name, kind, 3, 8, 8, 8, 8);
+        row(name, kind, 4, 11, 11, 11, 11);
+        row(name, kind, 10, 27, 27, 27, 27);
+    }
 }
 
-void TestMarkerDrawing::markerExtents()
+void TestMarkerDrawing::reachAtClickPositions()
 {
     QFETCH(int, kind);
     QFETCH(int, size);
-    QFETCH(QRect, extent);
-    QFETCH(QPoint, unpainted);
+    QFETCH(int, left);
+    QFETCH(int, right);
+    QFETCH(int, up);
+    QFETCH(int, down);
 
+    // A press on pixel (40, 40) reports 600 twips, the pixel's corner.
+    const QPoint centre(40, 40);
     std::int16_t olcekk = static_cast<std::int16_t>(size);
-    drawMarker(*canvas_, kBlue, 300, 200, static_cast<std::int16_t>(kind), olcekk);
+    drawMarker(*canvas_, kBlue, 600, 600, static_cast<std::int16_t>(kind), olcekk);
 
     const QImage &layer = canvas_->drawingLayer();
-    QCOMPARE(boundingRect(paintedPixels(layer)), extent);
-    QCOMPARE(qAlpha(layer.pixel(20, 13)), 255);
-    QCOMPARE(qAlpha(layer.pixel(unpainted)), 0);
+    const QList<QPoint> painted = paintedPixels(layer);
+    QCOMPARE(boundingRect(painted),
+             QRect(QPoint(centre.x() - left, centre.y() - up),
+                   QPoint(centre.x() + right, centre.y() + down)));
+    QCOMPARE(qAlpha(layer.pixel(centre)), 255);
+    for (const QPoint &p : painted) {
+        const QPoint d = p - centre;
+        const QByteArray where = QStringLiteral("(%1, %2)").arg(d.x()).arg(d.y()).toLatin1();
+        if (kind == 2) // both arms run through the centre
+            QVERIFY2(d.x() == 0 || d.y() == 0, where.constData());
+        if (kind == 3) // both strokes run through the centre on its diagonals
+            QVERIFY2(std::abs(d.x()) == std::abs(d.y()), where.constData());
+    }
+    // Circle, square and diamond are outlines around their centre dot.
+    if (kind >= 4)
+        QCOMPARE(qAlpha(layer.pixel(centre + QPoint(1, 1))), 0);
 }
 
 void TestMarkerDrawing::circleOfSizeThreeHasRadius120Twips()
@@ -161,6 +202,36 @@ void TestMarkerDrawing::dotIsAsWideAsItsSizeAndResetsThePen()
     QVERIFY(dot.contains(20, 13));
     QCOMPARE(paintedPixels(canvas_->drawingLayer()).size(), 4);
     QCOMPARE(canvas_->penWidth(), 1);
+}
+
+void TestMarkerDrawing::wideDotIsRound_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("pixels");
+
+    // Pixel counts of the round dot: a plus of 5 at three pixels, 21 at five, 76 at ten.
+    QTest::newRow("3") << 3 << 5;
+    QTest::newRow("5") << 5 << 21;
+    QTest::newRow("10") << 10 << 76;
+}
+
+void TestMarkerDrawing::wideDotIsRound()
+{
+    QFETCH(int, size);
+    QFETCH(int, pixels);
+
+    std::int16_t olcekk = static_cast<std::int16_t>(size);
+    drawMarker(*canvas_, kBlue, 600, 600, 1, olcekk);
+
+    const QImage &layer = canvas_->drawingLayer();
+    const QList<QPoint> painted = paintedPixels(layer);
+    const QRect box = boundingRect(painted);
+    QCOMPARE(box.size(), QSize(size, size));
+    QVERIFY(box.contains(40, 40));
+    QCOMPARE(painted.size(), pixels);
+    for (const QPoint &corner :
+         {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
+        QCOMPARE(qAlpha(layer.pixel(corner)), 0);
 }
 
 void TestMarkerDrawing::sizeZeroDrawsAsOneAndWritesOneBack_data()
@@ -271,7 +342,7 @@ void TestMarkerDrawing::simgebasUsesTheStartUpStyle()
     form.state().markerColor = MarkerColor{255, 0, 0};
     form.simgebas(x, y, form.state().symbolKind, form.state().symbolSize);
     QCOMPARE(form.state().symbolSize, std::int16_t{1});
-    QCOMPARE(layer.pixel(22, 13), qRgb(255, 0, 0));
+    QCOMPARE(layer.pixel(23, 13), qRgb(255, 0, 0));
 }
 
 QTEST_MAIN(TestMarkerDrawing)

@@ -284,7 +284,8 @@ void TestMarkerStylePickers::dotResetsTheThicknessButNotItsPicture()
     form().simgebas(x, y, dot, size);
     QCOMPARE(controls().Picture1->penWidth(), 1);
 
-    // A plus of size 2 at pixel (200, 100): its horizontal arm is one pixel high.
+    // A plus of size 2 at pixel (200, 100): its horizontal arm is one pixel high, and the right
+    // and lower arms reach one pixel farther than the left and upper ones.
     controls().Picture1->clearDrawing();
     x = 3000;
     std::int16_t plus = 2;
@@ -293,7 +294,7 @@ void TestMarkerStylePickers::dotResetsTheThicknessButNotItsPicture()
     QCOMPARE(qAlpha(layer.pixel(196, 100)), 255);
     QCOMPARE(qAlpha(layer.pixel(196, 99)), 0);
     QCOMPARE(qAlpha(layer.pixel(196, 101)), 0);
-    QCOMPARE(paintedExtent(layer), QRect(QPoint(194, 94), QPoint(205, 105)));
+    QCOMPARE(paintedExtent(layer), QRect(QPoint(195, 95), QPoint(206, 106)));
 
     QVERIFY(showsStorePicture(*controls().Picture3, QStringLiteral("Picture6")));
 }
@@ -304,9 +305,9 @@ void TestMarkerStylePickers::sizeScrollBar_data()
     QTest::addColumn<QRect>("extent");
 
     // A square centred on (3000, 3000) twips, pixel 200: its half-size is 40 twips per step.
-    QTest::newRow("1") << 1 << QRect(QPoint(197, 197), QPoint(202, 202));
-    QTest::newRow("5") << 5 << QRect(QPoint(186, 186), QPoint(213, 213));
-    QTest::newRow("10") << 10 << QRect(QPoint(173, 173), QPoint(226, 226));
+    QTest::newRow("1") << 1 << QRect(QPoint(197, 197), QPoint(203, 203));
+    QTest::newRow("5") << 5 << QRect(QPoint(187, 187), QPoint(213, 213));
+    QTest::newRow("10") << 10 << QRect(QPoint(173, 173), QPoint(227, 227));
 }
 
 void TestMarkerStylePickers::sizeScrollBar()

@@ -33,10 +33,28 @@ QPoint toPixels(const QPointF &twips)
     return {twipsToPixels(twips.x()), twipsToPixels(twips.y())};
 }
 
+// Marks drawn on the layer are centred on the nearest pixel.
+QPoint toNearestPixels(const QPointF &twips)
+{
+    return {twipsToNearestPixel(twips.x()), twipsToNearestPixel(twips.y())};
+}
+
 // The stamp of a pen-wide dot runs from this offset to low + width - 1 around its pixel.
 int stampLow(int width)
 {
     return -(width - 1) / 2;
+}
+
+// Whether a pixel of a pen-wide stamp, at an offset from low, belongs to the round dot: its
+// centre lies within a circle a quarter pixel inside the pen's edge, so that a three-pixel dot
+// loses its corners and is not a square.
+bool insideRoundStamp(int width, int dx, int dy)
+{
+    const double centre = (width - 1) / 2.0;
+    const double radius = (width - 0.5) / 2.0;
+    const double rx = dx - centre;
+    const double ry = dy - centre;
+    return rx * rx + ry * ry <= radius * radius;
 }
 } // namespace
 
@@ -91,6 +109,8 @@ void GraphCanvas::stamp(int px, int py, QRgb rgb)
         auto *layerRow = reinterpret_cast<QRgb *>(drawing_.scanLine(y));
         auto *shownRow = reinterpret_cast<QRgb *>(shown_.scanLine(y));
         for (int x = left; x <= right; ++x) {
+            if (!insideRoundStamp(penWidth_, x - (px + low), y - (py + low)))
+                continue;
             layerRow[x] = rgb;
             shownRow[x] = rgb;
         }
@@ -133,7 +153,7 @@ void GraphCanvas::paintPixelLine(int x1, int y1, int x2, int y2, QRgb rgb)
 
 void GraphCanvas::plotPoint(float x, float y, const QColor &colour)
 {
-    const QPoint p = toPixels({x, y});
+    const QPoint p = toNearestPixels({x, y});
     stamp(p.x(), p.y(), colour.rgb());
     updateLayerRect(p.x(), p.y(), p.x(), p.y());
     current_ = QPointF(x, y);
@@ -141,8 +161,8 @@ void GraphCanvas::plotPoint(float x, float y, const QColor &colour)
 
 void GraphCanvas::drawLine(float x1, float y1, float x2, float y2, const QColor &colour)
 {
-    const QPoint from = toPixels({x1, y1});
-    const QPoint to = toPixels({x2, y2});
+    const QPoint from = toNearestPixels({x1, y1});
+    const QPoint to = toNearestPixels({x2, y2});
     paintPixelLine(from.x(), from.y(), to.x(), to.y(), colour.rgb());
     current_ = QPointF(x2, y2);
 }
@@ -155,8 +175,8 @@ void GraphCanvas::drawLineTo(float x2, float y2, const QColor &colour)
 // The midpoint circle, each of its pixels stamped with the pen.
 void GraphCanvas::drawCircle(float x, float y, float radius, const QColor &colour)
 {
-    const QPoint c = toPixels({x, y});
-    const int r = twipsToPixels(std::abs(radius));
+    const QPoint c = toNearestPixels({x, y});
+    const int r = twipsToNearestPixel(std::abs(radius));
     const QRgb rgb = colour.rgb();
     int dx = r;
     int dy = 0;
@@ -181,8 +201,8 @@ void GraphCanvas::drawCircle(float x, float y, float radius, const QColor &colou
 
 void GraphCanvas::drawRectangle(float x1, float y1, float x2, float y2, const QColor &colour)
 {
-    const QPoint a = toPixels({x1, y1});
-    const QPoint b = toPixels({x2, y2});
+    const QPoint a = toNearestPixels({x1, y1});
+    const QPoint b = toNearestPixels({x2, y2});
     const int left = std::min(a.x(), b.x());
     const int right = std::max(a.x(), b.x());
     const int top = std::min(a.y(), b.y());
@@ -270,7 +290,8 @@ void GraphCanvas::paintEvent(QPaintEvent *event)
     std::array<QRect, 4> armAreas;
     for (std::size_t i = 0; i < arms_.size(); ++i)
         armAreas[i] = armWidgetRect(arms_[i]);
-    const QColor armColour(Qt::black);
+    // Line shapes draw in the window-text colour.
+    const QColor armColour = palette().color(QPalette::WindowText);
     painter.setPen(QPen(armColour, 1));
     // Each exposed rectangle is painted under a clip of its own: Qt paints a plain rectangle
     // clip in one blit, but splits a many-rectangle clip into scanlines over a thread pool,
@@ -300,25 +321,35 @@ void GraphCanvas::paintEvent(QPaintEvent *event)
     }
 }
 
-QPointF GraphCanvas::insideTwips(const QPointF &widgetPos) const
+std::optional<QPointF> GraphCanvas::insideTwips(const QPointF &widgetPos) const
 {
-    const int px = static_cast<int>(std::floor(widgetPos.x())) - kBorderWidth;
-    const int py = static_cast<int>(std::floor(widgetPos.y())) - kBorderWidth;
-    return {static_cast<double>(px * kTwipsPerPixel), static_cast<double>(py * kTwipsPerPixel)};
+    const QPoint widgetPixel(static_cast<int>(std::floor(widgetPos.x())),
+                             static_cast<int>(std::floor(widgetPos.y())));
+    // The border, and anything beyond it while a button is held, is no position.
+    if (!contentsRect().contains(widgetPixel))
+        return std::nullopt;
+    const int px = widgetPixel.x() - kBorderWidth;
+    const int py = widgetPixel.y() - kBorderWidth;
+    return QPointF(static_cast<double>(px * kTwipsPerPixel),
+                   static_cast<double>(py * kTwipsPerPixel));
 }
 
 void GraphCanvas::mousePressEvent(QMouseEvent *event)
 {
-    const QPointF at = insideTwips(event->position());
-    emit mousePressed(event->button(), event->modifiers(), static_cast<float>(at.x()),
-                      static_cast<float>(at.y()));
+    const std::optional<QPointF> at = insideTwips(event->position());
+    if (!at)
+        return;
+    emit mousePressed(event->button(), event->modifiers(), static_cast<float>(at->x()),
+                      static_cast<float>(at->y()));
 }
 
 void GraphCanvas::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPointF at = insideTwips(event->position());
-    emit mouseMoved(event->buttons(), event->modifiers(), static_cast<float>(at.x()),
-                    static_cast<float>(at.y()));
+    const std::optional<QPointF> at = insideTwips(event->position());
+    if (!at)
+        return;
+    emit mouseMoved(event->buttons(), event->modifiers(), static_cast<float>(at->x()),
+                    static_cast<float>(at->y()));
 }
 
 } // namespace tarlen

@@ -6,6 +6,7 @@
 #include <QLineF>
 #include <QPointF>
 #include <array>
+#include <optional>
 
 namespace tarlen {
 
@@ -75,13 +76,14 @@ private:
         bool visible = true;
     };
 
-    // Paints one pen-wide dot centred on a pixel of the drawing layer.
+    // Paints one pen-wide round dot centred on a pixel of the drawing layer.
     void stamp(int px, int py, QRgb rgb);
     void paintPixelLine(int x1, int y1, int x2, int y2, QRgb rgb);
     // Schedules a repaint of a rectangle of drawing-layer pixels.
     void updateLayerRect(int left, int top, int right, int bottom);
     QRect armWidgetRect(const ArmShape &arm) const;
-    QPointF insideTwips(const QPointF &widgetPos) const;
+    // The inside position in twips under a widget position; none on the border or beyond.
+    std::optional<QPointF> insideTwips(const QPointF &widgetPos) const;
 
     QImage picture_;
     QImage drawing_;

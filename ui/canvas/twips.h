@@ -13,4 +13,11 @@ inline int twipsToPixels(double twips)
     return static_cast<int>(std::floor(twips / kTwipsPerPixel));
 }
 
+// The pixel whose centre lies nearest a twips position. A pressed pixel reports the twips of
+// its corner, so drawing around a pressed position rounds to keep shapes centred on that pixel.
+inline int twipsToNearestPixel(double twips)
+{
+    return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5));
+}
+
 } // namespace tarlen
