@@ -1,4 +1,5 @@
 #include "tests/support/fake_platform.h"
+#include "tests/ui/button_faces.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/canvas/picture_box.h"
 #include "ui/main/form1.h"
@@ -79,6 +80,8 @@ private slots:
     void startUpPictures();
     void colours_data();
     void colours();
+    void colouredButtonFacesAreFlat_data();
+    void colouredButtonFacesAreFlat();
     void captionsFitTheirControls();
     void hiddenY2Group();
     void largerPictureGrowsRightAndDown();
@@ -235,6 +238,36 @@ void TestMainWindowLayout::colours()
     auto *control = form.findChild<QWidget *>(name);
     QVERIFY(control);
     QCOMPARE(control->palette().color(static_cast<QPalette::ColorRole>(role)), colour);
+}
+
+void TestMainWindowLayout::colouredButtonFacesAreFlat_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("face");
+
+    QTest::newRow("Command3") << QStringLiteral("Command3") << QColor(128, 255, 128);
+    QTest::newRow("Command2") << QStringLiteral("Command2") << QColor(255, 128, 128);
+    QTest::newRow("Command13") << QStringLiteral("Command13") << QColor(212, 208, 200);
+    QTest::newRow("Command14") << QStringLiteral("Command14") << QColor(212, 208, 200);
+    QTest::newRow("Command18") << QStringLiteral("Command18") << QColor(255, 255, 225);
+}
+
+void TestMainWindowLayout::colouredButtonFacesAreFlat()
+{
+    QFETCH(QString, name);
+    QFETCH(QColor, face);
+
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    auto *button = form.findChild<QAbstractButton *>(name);
+    QVERIFY(button);
+
+    const ButtonFace shown = measureButtonFace(*button, face);
+    // What is not face is the caption (and the picture of Command18).
+    QVERIFY2(shown.faceShare > 0.5, qPrintable(QString::number(shown.faceShare)));
+    QVERIFY(shown.captionInTextColour);
+    QVERIFY(shown.focusFramePixels > 0);
 }
 
 void TestMainWindowLayout::captionsFitTheirControls()

@@ -1,3 +1,4 @@
+#include "tests/ui/button_faces.h"
 #include "ui/commands/form2_different_axis.h"
 #include "ui/windows/address_form.h"
 #include "ui/windows/form4_user_guide.h"
@@ -104,7 +105,10 @@ private slots:
     void guideTextMentions_data();
     void guideTextMentions();
     void guideTextCannotBeEditedButSelected();
-    void guideOpensMaximizedAndKeepsItsScrollPlace();
+    void colouredButtonFacesAreFlat_data();
+    void colouredButtonFacesAreFlat();
+    void guideReopensAsItWasLeft_data();
+    void guideReopensAsItWasLeft();
 
     void addressBackground();
 };
@@ -507,8 +511,40 @@ void TestSecondaryWindows::guideTextCannotBeEditedButSelected()
     QCOMPARE(box->textCursor().selectedText(), QStringLiteral("İşlem Sırası:"));
 }
 
-void TestSecondaryWindows::guideOpensMaximizedAndKeepsItsScrollPlace()
+void TestSecondaryWindows::colouredButtonFacesAreFlat_data()
 {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QColor>("face");
+
+    QTest::newRow("Form4") << QStringLiteral("Form4") << QColor(0xFF, 0xE0, 0xC0);
+    QTest::newRow("AddressForm") << QStringLiteral("AddressForm") << QColor(0x00, 0xC0, 0xC0);
+}
+
+void TestSecondaryWindows::colouredButtonFacesAreFlat()
+{
+    QFETCH(QString, window);
+    QFETCH(QColor, face);
+
+    const std::unique_ptr<QWidget> form = makeWindow(window);
+    auto *button = form->findChild<QPushButton *>(QStringLiteral("Command1"));
+    QVERIFY(button);
+
+    const ButtonFace shown = measureButtonFace(*button, face);
+    QVERIFY2(shown.faceShare > 0.5, qPrintable(QString::number(shown.faceShare)));
+    QVERIFY(shown.captionInTextColour);
+    QVERIFY(shown.focusFramePixels > 0);
+}
+
+void TestSecondaryWindows::guideReopensAsItWasLeft_data()
+{
+    QTest::addColumn<bool>("leftMaximized");
+    QTest::newRow("left maximized") << true;
+    QTest::newRow("left restored, moved and resized") << false;
+}
+
+void TestSecondaryWindows::guideReopensAsItWasLeft()
+{
+    QFETCH(bool, leftMaximized);
     Form4 form;
     auto *box = form.findChild<QPlainTextEdit *>(QStringLiteral("Text5"));
     auto *close = form.findChild<QPushButton *>(QStringLiteral("Command1"));
@@ -517,6 +553,13 @@ void TestSecondaryWindows::guideOpensMaximizedAndKeepsItsScrollPlace()
     form.showGuide();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QVERIFY(form.windowState() & Qt::WindowMaximized);
+    const QRect restored(120, 90, 700, 500);
+    if (!leftMaximized) {
+        form.setWindowState(Qt::WindowNoState);
+        form.setGeometry(restored);
+        QTRY_COMPARE(form.geometry(), restored);
+    }
+    const QRect left = form.geometry();
     QScrollBar *bar = box->verticalScrollBar();
     QVERIFY(bar->maximum() > 3);
     bar->setValue(3);
@@ -525,7 +568,9 @@ void TestSecondaryWindows::guideOpensMaximizedAndKeepsItsScrollPlace()
     QVERIFY(!form.isVisible());
     form.showGuide();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QVERIFY(form.windowState() & Qt::WindowMaximized);
+
+    QCOMPARE(bool(form.windowState() & Qt::WindowMaximized), leftMaximized);
+    QCOMPARE(form.geometry(), left);
     QCOMPARE(bar->value(), 3);
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/main/system_colours.h"
 #include "ui/platform/platform.h"
+#include "ui/windows/flat_button_face.h"
 #include "ui/windows/secondary_window_layout.h"
 
 #include <QComboBox>
@@ -173,9 +174,7 @@ Form3::Form3(Platform &platform, DriveLister drives, QWidget *parent)
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setGeometry(twipsToPixels(kCommand1));
     command1_->setFont(fontOf(kButtonFont));
-    QPalette face = command1_->palette();
-    face.setColor(QPalette::Button, QColor(kSystemTooltipBackground));
-    command1_->setPalette(face);
+    giveFlatFace(*command1_, QColor(kSystemTooltipBackground));
 
     command2_ = new QPushButton(QStringLiteral("Vazgeç"), this);
     command2_->setObjectName(QStringLiteral("Command2"));

@@ -6,6 +6,7 @@
 #include "ui/main/caption_frame.h"
 #include "ui/main/picture_buttons.h"
 #include "ui/main/system_colours.h"
+#include "ui/windows/flat_button_face.h"
 #include "ui/windows/picture_store.h"
 
 #include <QCheckBox>
@@ -322,13 +323,12 @@ void applyColours(const ControlRow &row, QWidget &widget)
         palette.setColor(QPalette::WindowText, QColor(*row.text));
         palette.setColor(QPalette::Text, QColor(*row.text));
     }
-    if (row.face) {
-        const QPalette::ColorRole role =
-            row.kind == Kind::LineShape ? QPalette::Window : QPalette::Button;
-        palette.setColor(role, QColor(*row.face));
-    }
+    if (row.face && row.kind == Kind::LineShape)
+        palette.setColor(QPalette::Window, QColor(*row.face));
     if (row.text || row.face)
         widget.setPalette(palette);
+    if (auto *button = qobject_cast<QAbstractButton *>(&widget); button && row.face)
+        giveFlatFace(*button, QColor(*row.face));
 }
 
 void applyStart(Start start, QWidget &widget)

@@ -60,9 +60,13 @@ Form4::Form4(QWidget *parent) : QWidget(parent)
 
 void Form4::showGuide()
 {
-    if (!isVisible())
+    // Hidden by its own button, the window keeps its place, size, state and scroll position.
+    if (!shownBefore_)
         showMaximized();
-    else if (isMinimized())
+    else if (!isVisible())
+        show();
+    shownBefore_ = true;
+    if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();

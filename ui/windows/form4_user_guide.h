@@ -12,8 +12,12 @@ class Form4 : public QWidget {
 public:
     explicit Form4(QWidget *parent = nullptr);
 
-    // How the guide is opened: maximized when it was not on screen, then brought to the front.
+    // How the guide is opened: maximized the first time, afterwards as it was left; then
+    // brought to the front.
     void showGuide();
+
+private:
+    bool shownBefore_ = false;
 };
 
 } // namespace tarlen

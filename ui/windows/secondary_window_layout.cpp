@@ -1,7 +1,10 @@
 #include "ui/windows/secondary_window_layout.h"
 
+#include "ui/windows/flat_button_face.h"
+
 #include "ui/windows/picture_store.h"
 
+#include <QAbstractButton>
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
@@ -98,8 +101,11 @@ void applyColours(QWidget *control, const ControlSpec &row)
     case ControlKind::Button:
         if (row.foreground)
             palette.setColor(QPalette::ButtonText, QColor(*row.foreground));
-        if (row.background)
-            palette.setColor(QPalette::Button, QColor(*row.background));
+        if (row.background) {
+            control->setPalette(palette);
+            giveFlatFace(*qobject_cast<QAbstractButton *>(control), QColor(*row.background));
+            return;
+        }
         break;
     case ControlKind::ListBox:
     case ControlKind::ReadOnlyText:
