@@ -19,6 +19,18 @@ std::vector<std::size_t> characterStarts(std::string_view text)
     return starts;
 }
 
+// Whether the name ends in a dot and one of the four-letter picture extensions, in any case.
+bool hasFourLetterExtension(std::string_view name)
+{
+    if (name.size() < 5)
+        return false;
+    std::string tail(name.substr(name.size() - 5));
+    for (char &c : tail)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return tail == ".jpeg" || tail == ".tiff";
+}
+
 } // namespace
 
 GraphNames deriveGraphNames(std::string_view graphPath, char separator, std::int16_t lineNumber)
@@ -35,13 +47,13 @@ GraphNames deriveGraphNames(std::string_view graphPath, char separator, std::int
     }
 
     GraphNames names;
-    names.graphFileName = std::string(graphPath.substr(fileStart < starts.size()
-                                                           ? starts[fileStart]
-                                                           : graphPath.size()));
+    names.graphFileName = std::string(
+        graphPath.substr(fileStart < starts.size() ? starts[fileStart] : graphPath.size()));
     const std::size_t fileLength = starts.size() - fileStart;
-    if (fileLength > 4)
-        names.graphBaseName = names.graphFileName.substr(
-            0, starts[fileStart + fileLength - 4] - starts[fileStart]);
+    const std::size_t cut = hasFourLetterExtension(names.graphFileName) ? 5 : 4;
+    if (fileLength > cut)
+        names.graphBaseName =
+            names.graphFileName.substr(0, starts[fileStart + fileLength - cut] - starts[fileStart]);
     names.pointsFileName = makePointsFileName(names.graphBaseName, lineNumber);
     return names;
 }

@@ -35,6 +35,12 @@ const NamesRow kNamesRows[] = {
     {"MultibyteExtension", "C:\\g\\x.ğış", 0, "x.ğış", "x", "x_0.txt"},
     {"MultibyteFolderAndBase", "C:\\şç\\ğüşiö.gif", 2, "ğüşiö.gif", "ğüşiö", "ğüşiö_2.txt"},
     {"NameShorterThanFour", "C:\\g\\ab", 0, "ab", "", "_0.txt"},
+    // The four-letter picture extensions are cut whole, in any letter case.
+    {"TiffExtension", "C:\\g\\scan.tiff", 1, "scan.tiff", "scan", "scan_1.txt"},
+    {"JpegExtensionUpperCase", "C:\\g\\Foto.JPEG", 0, "Foto.JPEG", "Foto", "Foto_0.txt"},
+    {"ThreeLetterTif", "C:\\g\\scan.TIF", 0, "scan.TIF", "scan", "scan_0.txt"},
+    {"WholeNameIsAFourLetterExtension", "C:\\g\\.tiff", 0, ".tiff", "", "_0.txt"},
+    {"FourLetterExtensionNotAPicture", "C:\\g\\a.html", 0, "a.html", "a.", "a._0.txt"},
     // The last character is never examined, so a trailing separator stays in the name.
     {"TrailingSeparator", "C:\\g\\dirs\\", 0, "dirs\\", "d", "d_0.txt"},
     {"OnlyASeparator", "\\", 0, "\\", "", "_0.txt"},

@@ -6,10 +6,13 @@
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QList>
+#include <QSize>
 #include <QString>
 #include <QtEndian>
-
 #include <functional>
+#include <iterator>
+#include <utility>
 
 // Picture files for the chooser tests, written by the tests themselves.
 namespace tarlen::testing {
@@ -67,7 +70,7 @@ inline QByteArray gifBytes(int width, int height, QRgb colour0, QRgb colour1,
     put16(0);
     put16(width);
     put16(height);
-    gif.append('\0'); // no local colour table, not interlaced
+    gif.append('\0');    // no local colour table, not interlaced
     gif.append(char(2)); // minimum code size: clear code 4, end code 5
 
     constexpr unsigned kClear = 4;
@@ -127,6 +130,95 @@ inline QByteArray topDownBmp(const QImage &solid)
     QByteArray bytes = encoded(solid, "BMP");
     qToLittleEndian<qint32>(-solid.height(), bytes.data() + 22);
     return bytes;
+}
+
+// A baseline TIFF of uncompressed RGB pages, one solid colour each, the pages chained in order.
+inline QByteArray tiffPages(const QList<std::pair<QSize, QRgb>> &pages)
+{
+    QByteArray tiff("II*\0\0\0\0\0", 8);
+    const auto put16 = [&tiff](int at, quint16 value) {
+        qToLittleEndian<quint16>(value, tiff.data() + at);
+    };
+    const auto put32 = [&tiff](int at, quint32 value) {
+        qToLittleEndian<quint32>(value, tiff.data() + at);
+    };
+    int nextPointer = 4; // where the offset of the next directory goes
+    for (const auto &[size, colour] : pages) {
+        const int dataAt = int(tiff.size());
+        const int dataBytes = size.width() * size.height() * 3;
+        for (int i = 0; i < size.width() * size.height(); ++i) {
+            tiff.append(char(qRed(colour)));
+            tiff.append(char(qGreen(colour)));
+            tiff.append(char(qBlue(colour)));
+        }
+        if (tiff.size() % 2 != 0)
+            tiff.append('\0');
+        const int bitsAt = int(tiff.size());
+        tiff.append(QByteArray("\x08\0\x08\0\x08\0", 6));
+
+        constexpr quint16 kShort = 3;
+        constexpr quint16 kLong = 4;
+        struct Entry {
+            quint16 tag;
+            quint16 type;
+            quint32 count;
+            quint32 value;
+        };
+        const Entry entries[] = {
+            {256, kLong, 1, quint32(size.width())},
+            {257, kLong, 1, quint32(size.height())},
+            {258, kShort, 3, quint32(bitsAt)},
+            {259, kShort, 1, 1}, // no compression
+            {262, kShort, 1, 2}, // RGB
+            {273, kLong, 1, quint32(dataAt)},
+            {277, kShort, 1, 3}, // samples a pixel
+            {278, kLong, 1, quint32(size.height())},
+            {279, kLong, 1, quint32(dataBytes)},
+            {284, kShort, 1, 1}, // samples side by side
+        };
+        const int directoryAt = int(tiff.size());
+        put32(nextPointer, quint32(directoryAt));
+        tiff.append(QByteArray(2 + 12 * int(std::size(entries)) + 4, '\0'));
+        put16(directoryAt, quint16(std::size(entries)));
+        int at = directoryAt + 2;
+        for (const Entry &e : entries) {
+            put16(at, e.tag);
+            put16(at + 2, e.type);
+            put32(at + 4, e.count);
+            if (e.type == kShort && e.count == 1)
+                put16(at + 8, quint16(e.value));
+            else
+                put32(at + 8, e.value);
+            at += 12;
+        }
+        nextPointer = at;
+    }
+    return tiff;
+}
+
+// A 24-bit BMP of the given size whose rows are all the given colour, written row by row so
+// that a picture of many millions of pixels needs no image in memory.
+inline bool writeLargeBmp(const QString &path, int width, int height, QRgb colour)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const qint64 rowBytes = (qint64{width} * 3 + 3) / 4 * 4;
+    QByteArray header = bmpHeaderOnly(width, height);
+    qToLittleEndian<quint32>(quint32(54 + rowBytes * height), header.data() + 2);
+    qToLittleEndian<quint32>(quint32(rowBytes * height), header.data() + 34);
+    QByteArray row(rowBytes, '\0');
+    for (int x = 0; x < width; ++x) {
+        row[3 * x] = char(qBlue(colour));
+        row[3 * x + 1] = char(qGreen(colour));
+        row[3 * x + 2] = char(qRed(colour));
+    }
+    if (file.write(header) != header.size())
+        return false;
+    for (int y = 0; y < height; ++y)
+        if (file.write(row) != row.size())
+            return false;
+    return true;
 }
 
 } // namespace tarlen::testing

@@ -135,6 +135,7 @@ private slots:
     void goodPictureVariants();
     void badPicture_data();
     void badPicture();
+    void fileGoneSinceListing();
 
 private:
     QString work(const QString &name = {}) const
@@ -240,9 +241,11 @@ void TestGraphChooser::filePattern_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("listed");
 
-    for (const char *name : {"A.BMP", "b.jpg", "c.Gif", "e.bMp", "eğri.JPG", "x y.gif", ".bmp"})
+    for (const char *name : {"A.BMP", "b.jpg", "c.Gif", "e.bMp", "eğri.JPG", "x y.gif", ".bmp",
+                             "d.png", "f.jpeg", "k.TIF", "l.Tiff", "m.PNG", "n.JPEG"})
         QTest::newRow(name) << QString::fromUtf8(name) << true;
-    for (const char *name : {"d.png", "f.jpeg", "g.bmp.txt", "hbmp", "i.gi", "j.bmpx"})
+    for (const char *name : {"g.bmp.txt", "hbmp", "i.gi", "j.bmpx", "o.pngx", "p.tif.bak",
+                             "q.webp", "r.tiffx"})
         QTest::newRow(name) << QString::fromUtf8(name) << false;
 }
 
@@ -264,14 +267,14 @@ void TestGraphChooser::filePattern()
 
 void TestGraphChooser::listsOnlyThePictureFiles()
 {
-    for (const char *name : {"d.png", "c.Gif", "A.BMP", "b.jpg", "notlar.txt"})
+    for (const char *name : {"d.png", "c.Gif", "A.BMP", "b.jpg", "e.tiff", "notlar.txt", "f.webp"})
         QVERIFY(writeBytes(work(name), "x"));
     QVERIFY(QDir(work_).mkdir("klasor.bmp"));
 
     testing::FakePlatform platform;
     Form3 chooser(platform);
 
-    QCOMPARE(fileNames(&chooser), (QStringList{"A.BMP", "b.jpg", "c.Gif"}));
+    QCOMPARE(fileNames(&chooser), (QStringList{"A.BMP", "b.jpg", "c.Gif", "d.png", "e.tiff"}));
     QCOMPARE(chooser.fileFolderPath(), nativeClean(work_));
     // A folder with a picture's name is a folder, not a file.
     const QTreeWidgetItem *current = folderList(&chooser)->currentItem();
@@ -722,6 +725,15 @@ void TestGraphChooser::goodPictureVariants_data()
     QTest::newRow("jpeg with bytes after its end")
         << "f.jpg" << encoded(solid, "JPEG") + QByteArray("trailing bytes");
     QTest::newRow("gif") << "g.gif" << testing::solidGif(50, 30, qRgb(200, 40, 40));
+    QTest::newRow("png") << "i.png" << encoded(solid, "PNG");
+    QTest::newRow("grey png")
+        << "j.PNG"
+        << encoded(solidImage(50, 30, QColor(200, 200, 200))
+                       .convertToFormat(QImage::Format_Grayscale8),
+                   "PNG");
+    QTest::newRow("tiff") << "k.tiff" << testing::tiffPages({{QSize(50, 30), qRgb(200, 40, 40)}});
+    QTest::newRow("tiff written by Qt") << "l.TIF" << encoded(solid, "TIFF");
+    QTest::newRow("bmp under a jpg name") << "m.jpg" << encoded(solid, "BMP");
     QTest::newRow("gif with an extension block")
         << "h.gif"
         << testing::gifBytes(50, 30, qRgb(200, 40, 40), qRgb(0, 0, 0),
@@ -768,10 +780,11 @@ void TestGraphChooser::badPicture_data()
     QTest::newRow("jpeg cut in half") << "yarim.jpg" << jpeg.left(jpeg.size() / 2) << false;
     QTest::newRow("jpeg without its end") << "sonsuz.jpg" << jpeg.chopped(2) << false;
     QTest::newRow("gif cut in half") << "yarim.gif" << gif.left(gif.size() / 2) << false;
-    QTest::newRow("png under a bmp name") << "png.bmp" << encoded(picture, "PNG") << false;
-    QTest::newRow("jpeg under a gif name") << "jpeg.gif" << jpeg << false;
+    const QByteArray png = encoded(picture, "PNG");
+    QTest::newRow("png cut in half") << "yarim.png" << png.left(png.size() / 2) << false;
     QTest::newRow("text under a jpg name") << "metin.jpg" << QByteArray("not a picture") << false;
-    QTest::newRow("too large bmp") << "dev.bmp" << testing::bmpHeaderOnly(10000, 6000) << true;
+    QTest::newRow("text under a png name") << "metin.png" << QByteArray("not a picture") << false;
+    QTest::newRow("too large bmp") << "dev.bmp" << testing::bmpHeaderOnly(20000, 8000) << true;
 }
 
 void TestGraphChooser::badPicture()
@@ -802,10 +815,34 @@ void TestGraphChooser::badPicture()
     QCOMPARE(message.icon, MessageIcon::Exclamation);
     QVERIFY2(message.text.contains(name), qPrintable(message.text));
     QCOMPARE(message.text.contains(QStringLiteral("çok büyük")), tooLarge);
+    // The refusal names the real limit.
+    QCOMPARE(message.text.contains(QStringLiteral("150 milyon")), tooLarge);
     QCOMPARE(canvas->size(), canvasSize);
     QCOMPARE(canvas->picture(), shown);
     QCOMPARE(form.state().graphPath, graphPath);
     QVERIFY(chooser->isVisible());
+}
+
+void TestGraphChooser::fileGoneSinceListing()
+{
+    writePicture("iyi.bmp", encoded(solidImage(70, 50, Qt::green), "BMP"));
+    writePicture("gidecek.png", encoded(solidImage(30, 20, Qt::red), "PNG"));
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    form.show();
+    Form3 *chooser = openChooser(form);
+    clickFile(chooser, "iyi.bmp");
+    QVERIFY(QFile::remove(work("gidecek.png")));
+
+    clickFile(chooser, "gidecek.png");
+
+    QCOMPARE(platform.messages.size(), 1);
+    QVERIFY2(platform.messages.first().text.contains(QStringLiteral("gidecek.png")) &&
+                 platform.messages.first().text.contains(QStringLiteral("artık yok")),
+             qPrintable(platform.messages.first().text));
+    QCOMPARE(form.controls().Picture1->picture().size(), QSize(70, 50));
+    QVERIFY(QString::fromStdString(form.state().graphPath).endsWith(QStringLiteral("iyi.bmp")));
 }
 
 QTEST_MAIN(TestGraphChooser)

@@ -66,6 +66,8 @@ private slots:
     void pointsFileOfTheCurrentLine_data();
     void pointsFileOfTheCurrentLine();
     void samePictureTwiceSameNames();
+    void everyFormatNamesItsPointsFiles_data();
+    void everyFormatNamesItsPointsFiles();
     void confirmAfterAFailedClick();
     void confirmWithoutAPicture();
     void failedClickHighlightsThePictureShown_data();
@@ -90,6 +92,9 @@ void TestGraphLoading::init()
     QVERIFY(writeBytes(work_ + "/kucuk.gif", testing::solidGif(100, 80, qRgb(0, 0, 255))));
     QVERIFY(writeBytes(work_ + "/eğri.JPG", encoded(solidImage(300, 200, Qt::gray), "JPEG")));
     QVERIFY(writeBytes(work_ + "/bozuk.bmp", "not a picture"));
+    QVERIFY(writeBytes(work_ + "/scan.tiff", testing::tiffPages({{QSize(260, 180), qRgb(9, 9, 9)}})));
+    QVERIFY(writeBytes(work_ + "/ekran.PNG", encoded(solidImage(240, 160, Qt::white), "PNG")));
+    QVERIFY(writeBytes(work_ + "/foto.jpeg", encoded(solidImage(220, 150, Qt::red), "JPEG")));
 }
 
 void TestGraphLoading::startWithPicture(Form1 &form, const QString &name)
@@ -258,6 +263,39 @@ void TestGraphLoading::samePictureTwiceSameNames()
     QCOMPARE(form.state().graphBaseName, first.graphBaseName);
     QCOMPARE(form.state().pointsFileName, first.pointsFileName);
     QCOMPARE(QString::fromStdString(first.pointsFileName), QStringLiteral("kucuk_0.txt"));
+}
+
+void TestGraphLoading::everyFormatNamesItsPointsFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("firstLineFile");
+
+    QTest::newRow("tiff") << "scan.tiff" << QSize(260, 180) << "scan_1.txt";
+    QTest::newRow("png") << "ekran.PNG" << QSize(240, 160) << "ekran_1.txt";
+    QTest::newRow("jpeg") << "foto.jpeg" << QSize(220, 150) << "foto_1.txt";
+    QTest::newRow("bmp") << "buyuk.bmp" << QSize(640, 420) << "buyuk_1.txt";
+}
+
+void TestGraphLoading::everyFormatNamesItsPointsFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    QFETCH(QString, firstLineFile);
+
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    startWithPicture(form, name);
+    pressTamam(qobject_cast<Form3 *>(form.windows().loaded(SecondaryWindow::Form3)));
+    const MainWindowControls &c = form.controls();
+    QCOMPARE(c.Picture1->picture().size(), size);
+    // Placed as for any picture: the x0 box under the canvas's bottom left corner.
+    QCOMPARE(c.Text1->pos(), c.Picture1->geometry().bottomLeft() + QPoint(0, 11));
+
+    c.Command8->click();
+    QCOMPARE(QString::fromStdString(form.state().pointsFileName), firstLineFile);
+    QCOMPARE(c.Label19->text(), firstLineFile);
+    QVERIFY(platform.messages.isEmpty());
 }
 
 void TestGraphLoading::confirmAfterAFailedClick()

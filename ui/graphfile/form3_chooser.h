@@ -43,7 +43,7 @@ class Form3 : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr QStringView kFilePattern = u"*.BMP;*.JPG;*.GIF";
+    static constexpr QStringView kFilePattern = u"*.BMP;*.JPG;*.GIF;*.PNG;*.JPEG;*.TIF;*.TIFF";
 
     // The lists start at the working folder and its drive.
     explicit Form3(Platform &platform, DriveLister drives = mountedDrives,

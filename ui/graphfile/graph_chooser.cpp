@@ -1,12 +1,12 @@
-#include "ui/main/handlers.h"
-
 #include "core/graph_names.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/graphfile/form3_chooser.h"
+#include "ui/graphfile/graph_opening.h"
 #include "ui/graphfile/graph_picture.h"
 #include "ui/graphfile/graph_selection.h"
 #include "ui/main/calibration_placement.h"
 #include "ui/main/form1.h"
+#include "ui/main/handlers.h"
 #include "ui/platform/platform.h"
 #include "ui/windows/form5_values.h"
 
@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <memory>
 
 namespace tarlen {
@@ -79,8 +78,7 @@ GraphSelection *selectionOf(const Form1 &form)
 
 void warn(Form1 &form, QWidget *parent, const QString &text)
 {
-    form.platform().showMessage(parent, QStringLiteral("Dikkat!"), text,
-                                MessageIcon::Exclamation);
+    form.platform().showMessage(parent, QStringLiteral("Dikkat!"), text, MessageIcon::Exclamation);
 }
 
 // "&Grafik Değiştir": a blank, editable calibration panel and the chooser on the screen.
@@ -101,13 +99,40 @@ void changeGraph(Form1 &form)
     c.Label9->setText(QStringLiteral("yL"));
     c.Check1->setChecked(false);
     c.Check2->setChecked(false);
-    QWidget *const unlocked[] = {c.Command4, c.Command5, c.Command6, c.Command7,
-                                 c.Text1,    c.Text2,    c.Text3,    c.Text4,
-                                 c.Label6,   c.Label7,   c.Label8,   c.Label9,
-                                 c.Check1,   c.Check2};
+    QWidget *const unlocked[] = {c.Command4, c.Command5, c.Command6, c.Command7, c.Text1,
+                                 c.Text2,    c.Text3,    c.Text4,    c.Label6,   c.Label7,
+                                 c.Label8,   c.Label9,   c.Check1,   c.Check2};
     for (QWidget *control : unlocked)
         control->setEnabled(true);
 }
+
+} // namespace
+
+QString graphRefusal(GraphPictureStatus status, const QString &graphPath)
+{
+    switch (status) {
+    case GraphPictureStatus::Loaded:
+        return {};
+    case GraphPictureStatus::NotAPicture:
+        return QStringLiteral("\"%1\" açılamadı: dosya bozuk ya da eksik, ya da BMP, JPEG, GIF, "
+                              "PNG veya TIFF biçiminde bir resim değil.")
+            .arg(graphPath);
+    case GraphPictureStatus::TooLarge:
+        return QStringLiteral("\"%1\" açılamadı: resim çok büyük. En çok %2 milyon piksellik "
+                              "resimler yüklenebilir.")
+            .arg(graphPath)
+            .arg(kMaxGraphPixels / 1'000'000);
+    case GraphPictureStatus::Unreadable:
+        return QStringLiteral("\"%1\" açılamadı: dosya okunamıyor ya da artık yok.").arg(graphPath);
+    case GraphPictureStatus::NotAFile:
+        return QStringLiteral("\"%1\" açılamadı: bu bir resim dosyası değil, bir klasör ya da "
+                              "aygıt.")
+            .arg(graphPath);
+    }
+    return {};
+}
+
+namespace {
 
 // A file click: the picture goes on the canvas at once, and graphPath names it. A file that
 // does not load leaves both as they were, and the highlight goes back to the picture shown,
@@ -116,36 +141,14 @@ void showClickedPicture(Form1 &form, GraphSelection &selection, Form3 *chooser,
                         const QString &graphPath)
 {
     const GraphPicture picture = readGraphPicture(graphPath);
-    if (picture.status != GraphPictureStatus::Loaded)
+    if (picture.status != GraphPictureStatus::Loaded) {
         chooser->highlightFile(QString::fromStdString(form.state().graphPath));
-    switch (picture.status) {
-    case GraphPictureStatus::Loaded:
-        selection.keepConfirmed(form.controls().Picture1->picture(), form.state().graphPath);
-        form.controls().Picture1->setPicture(picture.image);
-        form.state().graphPath = graphPath.toStdString();
-        return;
-    case GraphPictureStatus::NotAPicture:
-        warn(form, chooser,
-             QStringLiteral("\"%1\" açılamadı: dosya okunamıyor ya da bozuk, ya da adının "
-                            "söylediği BMP, JPG veya GIF biçiminde bir resim değil.")
-                 .arg(graphPath));
-        return;
-    case GraphPictureStatus::TooLarge:
-        warn(form, chooser,
-             QStringLiteral("\"%1\" açılamadı: resim çok büyük. En çok %2 milyon piksellik "
-                            "resimler yüklenebilir.")
-                 .arg(graphPath)
-                 .arg(kMaxGraphPixels / 1'000'000));
+        warn(form, chooser, graphRefusal(picture.status, graphPath));
         return;
     }
-}
-
-// "Vazgeç" or the frame's close box: the confirmed picture comes back on the canvas with its
-// path, so the picture shown, the names and the placement around it agree again.
-void abandonChoice(Form1 &form, GraphSelection &selection, Form3 *chooser)
-{
-    selection.restore(form);
-    chooser->highlightFile(QString::fromStdString(form.state().graphPath));
+    selection.keepConfirmed(form.controls().Picture1->picture(), form.state().graphPath);
+    form.controls().Picture1->setPicture(picture.image);
+    form.state().graphPath = graphPath.toStdString();
 }
 
 // "Tamam": the clicked picture becomes the graph of the run.
@@ -165,8 +168,8 @@ void confirmGraph(Form1 &form, GraphSelection &selection, QWidget *chooser)
         control->setEnabled(true);
 
     selection.confirm();
-    GraphNames names = deriveGraphNames(state.graphPath, QDir::separator().toLatin1(),
-                                        state.lineNumber);
+    GraphNames names =
+        deriveGraphNames(state.graphPath, QDir::separator().toLatin1(), state.lineNumber);
     state.graphFileName = std::move(names.graphFileName);
     state.graphBaseName = std::move(names.graphBaseName);
     state.pointsFileName = std::move(names.pointsFileName);

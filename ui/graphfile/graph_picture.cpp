@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-
 #include <cstdint>
 #include <limits>
 
@@ -12,8 +11,10 @@ namespace tarlen {
 
 namespace {
 
-// A file this big holds more than the largest picture allowed, so it is not read at all.
-constexpr qint64 kMaxGraphFileBytes = 256LL * 1024 * 1024;
+// The decoders may allocate this much for a picture within the limit: eight bytes a pixel
+// for sixteen bits a channel, in the megabytes the reader counts.
+constexpr int kReaderAllocationMegabytes =
+    static_cast<int>((8 * kMaxGraphPixels + (1 << 20) - 1) >> 20);
 
 class Bytes {
 public:
@@ -24,6 +25,7 @@ public:
     std::uint32_t le16(qint64 i) const { return at(i) | std::uint32_t{at(i + 1)} << 8; }
     std::uint32_t le32(qint64 i) const { return le16(i) | le16(i + 2) << 16; }
     std::uint32_t be16(qint64 i) const { return std::uint32_t{at(i)} << 8 | at(i + 1); }
+    std::uint32_t be32(qint64 i) const { return be16(i) << 16 | be16(i + 2); }
 
 private:
     QByteArrayView bytes_;
@@ -170,6 +172,116 @@ bool isCompleteGif(const Bytes b)
     }
 }
 
+constexpr char kPngSignature[] = "\x89PNG\r\n\x1a\n";
+
+// Complete once the chunks run whole up to the end chunk.
+bool isCompletePng(const Bytes b)
+{
+    constexpr qint64 kChunkFrame = 12; // length, type and checksum around the data
+    qint64 i = 8;
+    while (i + kChunkFrame <= b.size()) {
+        const qint64 length = b.be32(i);
+        const bool end =
+            b.at(i + 4) == 'I' && b.at(i + 5) == 'E' && b.at(i + 6) == 'N' && b.at(i + 7) == 'D';
+        i += kChunkFrame + length;
+        if (i > b.size())
+            return false;
+        if (end)
+            return true;
+    }
+    return false;
+}
+
+// Reads the numbers of a TIFF file in the byte order its header names.
+class TiffBytes {
+public:
+    TiffBytes(const Bytes b, bool bigEndian) : b_(b), bigEndian_(bigEndian) {}
+
+    bool has(qint64 i, qint64 n) const { return i >= 0 && n >= 0 && i + n <= b_.size(); }
+    std::uint32_t u16(qint64 i) const { return bigEndian_ ? b_.be16(i) : b_.le16(i); }
+    std::uint32_t u32(qint64 i) const { return bigEndian_ ? b_.be32(i) : b_.le32(i); }
+
+private:
+    Bytes b_;
+    bool bigEndian_;
+};
+
+// One entry of a TIFF directory: count values of a type, in place or at an offset.
+struct TiffEntry {
+    std::uint32_t type = 0;
+    qint64 count = 0;
+    qint64 valuesAt = 0;
+};
+
+constexpr std::uint32_t kTiffShort = 3;
+constexpr std::uint32_t kTiffLong = 4;
+
+std::optional<qint64> tiffValue(const TiffBytes t, const TiffEntry &entry, qint64 index)
+{
+    switch (entry.type) {
+    case kTiffShort:
+        if (!t.has(entry.valuesAt + 2 * index, 2))
+            return std::nullopt;
+        return t.u16(entry.valuesAt + 2 * index);
+    case kTiffLong:
+        if (!t.has(entry.valuesAt + 4 * index, 4))
+            return std::nullopt;
+        return t.u32(entry.valuesAt + 4 * index);
+    default:
+        return std::nullopt;
+    }
+}
+
+// Complete when the first page's strips or tiles all lie inside the file: that page is the
+// one the canvas shows.
+bool isCompleteTiff(const Bytes b)
+{
+    if (b.size() < 8)
+        return false;
+    const bool bigEndian = b.at(0) == 'M';
+    const TiffBytes t(b, bigEndian);
+    // BigTIFF has directories of another shape; its decoder checks the data itself.
+    if (t.u16(2) == 43)
+        return true;
+    const qint64 directory = t.u32(4);
+    if (!t.has(directory, 2))
+        return false;
+    const qint64 entries = t.u16(directory);
+    if (!t.has(directory + 2, 12 * entries))
+        return false;
+
+    constexpr std::uint32_t kStripOffsets = 273;
+    constexpr std::uint32_t kStripByteCounts = 279;
+    constexpr std::uint32_t kTileOffsets = 324;
+    constexpr std::uint32_t kTileByteCounts = 325;
+    std::optional<TiffEntry> offsets;
+    std::optional<TiffEntry> counts;
+    for (qint64 e = 0; e < entries; ++e) {
+        const qint64 at = directory + 2 + 12 * e;
+        const std::uint32_t tag = t.u16(at);
+        TiffEntry entry{t.u16(at + 2), t.u32(at + 4), at + 8};
+        const qint64 width = entry.type == kTiffShort ? 2 : 4;
+        if (entry.count * width > 4)
+            entry.valuesAt = t.u32(at + 8);
+        if (tag == kStripOffsets || tag == kTileOffsets)
+            offsets = entry;
+        else if (tag == kStripByteCounts || tag == kTileByteCounts)
+            counts = entry;
+    }
+    if (!offsets || offsets->count == 0)
+        return false;
+    for (qint64 i = 0; i < offsets->count; ++i) {
+        const std::optional<qint64> start = tiffValue(t, *offsets, i);
+        if (!start)
+            return false;
+        const std::optional<qint64> length =
+            counts && i < counts->count ? tiffValue(t, *counts, i) : qint64{1};
+        if (!length || !t.has(*start, *length))
+            return false;
+    }
+    return true;
+}
+
 QByteArray readerFormat(GraphPictureFormat format)
 {
     switch (format) {
@@ -179,21 +291,77 @@ QByteArray readerFormat(GraphPictureFormat format)
         return QByteArrayLiteral("jpeg");
     case GraphPictureFormat::Gif:
         return QByteArrayLiteral("gif");
+    case GraphPictureFormat::Png:
+        return QByteArrayLiteral("png");
+    case GraphPictureFormat::Tiff:
+        return QByteArrayLiteral("tiff");
     }
     return {};
 }
 
+// The file's bytes, in memory for as long as the object lives: mapped where the system
+// allows, read otherwise, never more than kMaxGraphFileBytes plus the one that tells it
+// is larger.
+class FileBytes {
+public:
+    explicit FileBytes(const QString &path) : file_(path) {}
+
+    GraphPictureStatus open()
+    {
+        const QFileInfo info(file_.fileName());
+        if (!info.exists())
+            return GraphPictureStatus::Unreadable;
+        // Folders, devices and pipes are not read: a pipe would block, a device never ends.
+        if (!info.isFile())
+            return GraphPictureStatus::NotAFile;
+        if (!file_.open(QIODevice::ReadOnly))
+            return GraphPictureStatus::Unreadable;
+        const qint64 size = file_.size();
+        if (size > kMaxGraphFileBytes)
+            return GraphPictureStatus::TooLarge;
+        if (size > 0)
+            mapped_ = file_.map(0, size);
+        if (mapped_) {
+            bytes_ = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped_), size);
+        } else {
+            // In pieces: a file whose size is not known beforehand is read only as far as
+            // the limit.
+            constexpr qint64 kPiece = 1 << 20;
+            while (!file_.atEnd() && bytes_.size() <= kMaxGraphFileBytes) {
+                const QByteArray piece = file_.read(kPiece);
+                if (piece.isEmpty())
+                    break;
+                bytes_.append(piece);
+            }
+            if (bytes_.size() > kMaxGraphFileBytes)
+                return GraphPictureStatus::TooLarge;
+        }
+        return GraphPictureStatus::Loaded;
+    }
+
+    const QByteArray &bytes() const { return bytes_; }
+
+private:
+    QFile file_;
+    uchar *mapped_ = nullptr;
+    QByteArray bytes_;
+};
+
 } // namespace
 
-std::optional<GraphPictureFormat> graphPictureFormatOf(const QString &fileName)
+std::optional<GraphPictureFormat> detectGraphPictureFormat(QByteArrayView bytes)
 {
-    const QString suffix = QFileInfo(fileName).suffix();
-    if (suffix.compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0)
+    if (bytes.startsWith(QByteArrayView("BM")))
         return GraphPictureFormat::Bmp;
-    if (suffix.compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0)
+    if (bytes.startsWith(QByteArrayView("\xFF\xD8\xFF")))
         return GraphPictureFormat::Jpeg;
-    if (suffix.compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0)
+    if (bytes.startsWith(QByteArrayView("GIF87a")) || bytes.startsWith(QByteArrayView("GIF89a")))
         return GraphPictureFormat::Gif;
+    if (bytes.startsWith(QByteArrayView(kPngSignature)))
+        return GraphPictureFormat::Png;
+    for (const char *tiff : {"II*\0", "MM\0*", "II+\0", "MM\0+"})
+        if (bytes.startsWith(QByteArrayView(tiff, 4)))
+            return GraphPictureFormat::Tiff;
     return std::nullopt;
 }
 
@@ -206,41 +374,48 @@ bool isCompletePicture(QByteArrayView bytes, GraphPictureFormat format)
         return isCompleteJpeg(Bytes(bytes));
     case GraphPictureFormat::Gif:
         return isCompleteGif(Bytes(bytes));
+    case GraphPictureFormat::Png:
+        return isCompletePng(Bytes(bytes));
+    case GraphPictureFormat::Tiff:
+        return isCompleteTiff(Bytes(bytes));
     }
     return false;
 }
 
 GraphPicture readGraphPicture(const QString &path)
 {
-    const std::optional<GraphPictureFormat> format = graphPictureFormatOf(path);
+    FileBytes file(path);
+    const GraphPictureStatus opened = file.open();
+    if (opened != GraphPictureStatus::Loaded)
+        return {opened, {}};
+    QByteArray bytes = file.bytes();
+    const std::optional<GraphPictureFormat> format = detectGraphPictureFormat(bytes);
     if (!format)
         return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    if (file.size() > kMaxGraphFileBytes)
-        return {GraphPictureStatus::TooLarge, {}};
-    QByteArray bytes = file.readAll();
-    file.close();
 
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, readerFormat(*format));
-    // The extension decides the format: other picture data under the name is refused.
+    // The bytes decided the format: no other decoder is to try them.
     reader.setAutoDetectImageFormat(false);
+    reader.setAllocationLimit(kReaderAllocationMegabytes);
     // The size comes from the header, before anything is decoded; a BMP stored top-down
     // reports a negative height.
     const QSize size = reader.size();
     if (size.width() <= 0 || size.height() == 0)
         return {};
-    if (qint64{size.width()} * qAbs(size.height()) > kMaxGraphPixels)
+    const QSize pixels(size.width(), qAbs(size.height()));
+    if (qint64{pixels.width()} * pixels.height() > kMaxGraphPixels)
         return {GraphPictureStatus::TooLarge, {}};
     if (!isCompletePicture(bytes, *format))
         return {};
     QImage image = reader.read();
-    if (image.isNull())
-        return {};
-    return {GraphPictureStatus::Loaded, std::move(image)};
+    if (!image.isNull())
+        return {GraphPictureStatus::Loaded, std::move(image)};
+    // A whole picture whose pixels cannot be given memory is too large for this machine,
+    // not broken.
+    const QImage room(pixels, QImage::Format_RGB32);
+    return {room.isNull() ? GraphPictureStatus::TooLarge : GraphPictureStatus::NotAPicture, {}};
 }
 
 } // namespace tarlen
