@@ -1,3 +1,5 @@
+#include "ui/main/handlers.h"
+
 #include "core/graph_names.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/graphfile/form3_chooser.h"
@@ -6,7 +8,6 @@
 #include "ui/graphfile/graph_selection.h"
 #include "ui/main/calibration_placement.h"
 #include "ui/main/form1.h"
-#include "ui/main/handlers.h"
 #include "ui/platform/platform.h"
 #include "ui/windows/form5_values.h"
 
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
 #include <memory>
 
 namespace tarlen {
@@ -78,7 +80,8 @@ GraphSelection *selectionOf(const Form1 &form)
 
 void warn(Form1 &form, QWidget *parent, const QString &text)
 {
-    form.platform().showMessage(parent, QStringLiteral("Dikkat!"), text, MessageIcon::Exclamation);
+    form.platform().showMessage(parent, QStringLiteral("Dikkat!"), text,
+                                MessageIcon::Exclamation);
 }
 
 // "&Grafik Değiştir": a blank, editable calibration panel and the chooser on the screen.
@@ -99,9 +102,10 @@ void changeGraph(Form1 &form)
     c.Label9->setText(QStringLiteral("yL"));
     c.Check1->setChecked(false);
     c.Check2->setChecked(false);
-    QWidget *const unlocked[] = {c.Command4, c.Command5, c.Command6, c.Command7, c.Text1,
-                                 c.Text2,    c.Text3,    c.Text4,    c.Label6,   c.Label7,
-                                 c.Label8,   c.Label9,   c.Check1,   c.Check2};
+    QWidget *const unlocked[] = {c.Command4, c.Command5, c.Command6, c.Command7,
+                                 c.Text1,    c.Text2,    c.Text3,    c.Text4,
+                                 c.Label6,   c.Label7,   c.Label8,   c.Label9,
+                                 c.Check1,   c.Check2};
     for (QWidget *control : unlocked)
         control->setEnabled(true);
 }
@@ -151,6 +155,14 @@ void showClickedPicture(Form1 &form, GraphSelection &selection, Form3 *chooser,
     form.state().graphPath = graphPath.toStdString();
 }
 
+// "Vazgeç" or the frame's close box: the confirmed picture comes back on the canvas with its
+// path, so the picture shown, the names and the placement around it agree again.
+void abandonChoice(Form1 &form, GraphSelection &selection, Form3 *chooser)
+{
+    selection.restore(form);
+    chooser->highlightFile(QString::fromStdString(form.state().graphPath));
+}
+
 // "Tamam": the clicked picture becomes the graph of the run.
 void confirmGraph(Form1 &form, GraphSelection &selection, QWidget *chooser)
 {
@@ -168,8 +180,8 @@ void confirmGraph(Form1 &form, GraphSelection &selection, QWidget *chooser)
         control->setEnabled(true);
 
     selection.confirm();
-    GraphNames names =
-        deriveGraphNames(state.graphPath, QDir::separator().toLatin1(), state.lineNumber);
+    GraphNames names = deriveGraphNames(state.graphPath, QDir::separator().toLatin1(),
+                                        state.lineNumber);
     state.graphFileName = std::move(names.graphFileName);
     state.graphBaseName = std::move(names.graphBaseName);
     state.pointsFileName = std::move(names.pointsFileName);
