@@ -1,3 +1,4 @@
+#include "ui/graphfile/graph_opening.h"
 #include "ui/main/command_line.h"
 #include "ui/main/form1.h"
 #include "ui/main/qt_translation.h"
@@ -25,5 +26,8 @@ int main(int argc, char *argv[])
     if (const QScreen *screen = form.screen())
         form.setGeometry(screen->availableGeometry());
     form.showMaximized();
+    // A picture named on the command line opens as if chosen and confirmed.
+    if (commandLine.picture)
+        tarlen::openGraphPicture(form, *commandLine.picture);
     return app.exec();
 }

@@ -2,10 +2,16 @@
 #include "tests/ui/graph_picture_files.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/graphfile/form3_chooser.h"
+#include "ui/graphfile/graph_opening.h"
 #include "ui/main/form1.h"
 #include "ui/windows/form5_values.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QUrl>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,6 +75,10 @@ private slots:
     void everyFormatNamesItsPointsFiles_data();
     void everyFormatNamesItsPointsFiles();
     void confirmAfterAFailedClick();
+    void otherWaysOpenAsTamam_data();
+    void otherWaysOpenAsTamam();
+    void otherWaysRefuseABadFile();
+    void pasteWithTextOrNoPictureDoesNothing();
     void confirmWithoutAPicture();
     void failedClickHighlightsThePictureShown_data();
     void failedClickHighlightsThePictureShown();
@@ -420,6 +430,101 @@ void TestGraphLoading::noPointGoesIntoAnotherPicturesFile()
     QCOMPARE(QDir().entryList({QStringLiteral("*.txt")}, QDir::Files),
              QStringList{QStringLiteral("kucuk_1.txt")});
     QCOMPARE(platform.messages.size(), 1);
+}
+
+void TestGraphLoading::otherWaysOpenAsTamam_data()
+{
+    QTest::addColumn<QString>("way");
+
+    QTest::newRow("command line path") << "path";
+    QTest::newRow("dropped file") << "drop";
+    QTest::newRow("pasted picture") << "paste";
+}
+
+void TestGraphLoading::otherWaysOpenAsTamam()
+{
+    QFETCH(QString, way);
+
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    form.show();
+    const MainWindowControls &c = form.controls();
+    // What an earlier graph left behind.
+    form.state().lineNumber = 3;
+    c.Text1->setText("10");
+    c.Text4->setEnabled(false);
+
+    QString base = "scan";
+    if (way == u"path") {
+        QVERIFY(openGraphPicture(form, "scan.tiff"));
+    } else if (way == u"drop") {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(work_ + "/scan.tiff")});
+        QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&form, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(400, 300), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&form, &drop);
+    } else {
+        QGuiApplication::clipboard()->setImage(solidImage(260, 180, QColor(9, 9, 9)));
+        pasteGraphPicture(form);
+        base = QFileInfo(QString::fromStdString(form.state().graphPath)).completeBaseName();
+        QVERIFY2(base.startsWith("pano-"), qPrintable(base));
+        // Saved in the working folder as a PNG, then opened from there.
+        QCOMPARE(QImage(work_ + "/" + base + ".png").size(), QSize(260, 180));
+    }
+
+    QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(c.Picture1->picture().size(), QSize(260, 180));
+    QCOMPARE(form.state().lineNumber, 0);
+    QCOMPARE(QString::fromStdString(form.state().pointsFileName), base + "_0.txt");
+    QCOMPARE(c.Label19->text(), base + "_0.txt");
+    QVERIFY(c.Text1->text().isEmpty());
+    QVERIFY(c.Text4->isEnabled());
+    QCOMPARE(c.Text1->pos(), c.Picture1->geometry().bottomLeft() + QPoint(0, 11));
+}
+
+void TestGraphLoading::otherWaysRefuseABadFile()
+{
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    startWithPicture(form, "kucuk.gif");
+    pressTamam(qobject_cast<Form3 *>(form.windows().loaded(SecondaryWindow::Form3)));
+    form.state().lineNumber = 2;
+    const std::map<QString, QPoint> before = positions(form);
+
+    QVERIFY(!openGraphPicture(form, "bozuk.bmp"));
+    QVERIFY(!openGraphPicture(form, "yok.png"));
+
+    QCOMPARE(platform.messages.size(), 2);
+    QVERIFY(platform.messages.at(0).text.contains("bozuk.bmp"));
+    QVERIFY(platform.messages.at(1).text.contains("yok.png"));
+    QCOMPARE(form.controls().Picture1->picture().size(), QSize(100, 80));
+    QCOMPARE(QString::fromStdString(form.state().pointsFileName), QStringLiteral("kucuk_0.txt"));
+    QCOMPARE(form.state().lineNumber, 2);
+    QCOMPARE(positions(form), before);
+}
+
+void TestGraphLoading::pasteWithTextOrNoPictureDoesNothing()
+{
+    testing::FakePlatform platform;
+    Form1 form(platform);
+    form.startUp();
+    form.show();
+    const QStringList before = QDir(work_).entryList(QDir::Files);
+
+    auto *both = new QMimeData;
+    both->setImageData(solidImage(30, 20, Qt::red));
+    both->setText("15,0");
+    QGuiApplication::clipboard()->setMimeData(both);
+    pasteGraphPicture(form);
+    QGuiApplication::clipboard()->setText("metin");
+    pasteGraphPicture(form);
+
+    QCOMPARE(QDir(work_).entryList(QDir::Files), before);
+    QVERIFY(form.state().graphPath.empty());
+    QVERIFY(platform.messages.isEmpty());
 }
 
 QTEST_MAIN(TestGraphLoading)

@@ -1,11 +1,15 @@
 #include "ui/canvas/graph_canvas.h"
 
+#include "ui/canvas/canvas_viewport.h"
 #include "ui/canvas/sunken_border.h"
 #include "ui/canvas/twips.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -73,6 +77,49 @@ GraphCanvas::GraphCanvas(QWidget *parent) : QFrame(parent)
     arms_[armIndex(CrosshairLine::Line11)].twips = QLineF(-120, 2640, -120, 3720);
     arms_[armIndex(CrosshairLine::Line10)].twips = QLineF(-120, 240, -120, 1920);
     arms_[armIndex(CrosshairLine::Line6)].twips = QLineF(1440, -120, 4680, -120);
+
+    viewport_ = new CanvasViewport(*this);
+    connect(viewport_, &CanvasViewport::scrolled, this, [this] {
+        update(contentsRect());
+        // The picture moved under a still pointer: the readout follows the pixel now under it.
+        const QPoint pointer = mapFromGlobal(QCursor::pos());
+        if (underMouse())
+            if (const std::optional<QPointF> at = insideTwips(pointer))
+                emit mouseMoved(QGuiApplication::mouseButtons(),
+                                QGuiApplication::keyboardModifiers(), static_cast<float>(at->x()),
+                                static_cast<float>(at->y()));
+    });
+}
+
+void GraphCanvas::setRoom(QSize room)
+{
+    viewport_->setRoom(room);
+    fitToRoom();
+    update();
+}
+
+QPoint GraphCanvas::scrollOffset() const
+{
+    return viewport_->offset();
+}
+
+void GraphCanvas::scrollTo(QPoint offset)
+{
+    viewport_->scrollTo(offset);
+}
+
+void GraphCanvas::fitToRoom()
+{
+    const QSize outer = viewport_->fit(picture_.size(), kBorderWidth);
+    setContentsMargins(QMargins(kBorderWidth, kBorderWidth, kBorderWidth, kBorderWidth) +
+                       viewport_->barMargins());
+    resize(outer);
+    viewport_->placeBars(contentsRect());
+}
+
+QPoint GraphCanvas::pictureOrigin() const
+{
+    return contentsRect().topLeft() - viewport_->offset();
 }
 
 void GraphCanvas::setPicture(const QImage &picture)
@@ -81,7 +128,7 @@ void GraphCanvas::setPicture(const QImage &picture)
     drawing_ = QImage(picture_.size(), QImage::Format_ARGB32);
     drawing_.fill(Qt::transparent);
     shown_ = picture_.copy();
-    resize(picture_.width() + 2 * kBorderWidth, picture_.height() + 2 * kBorderWidth);
+    fitToRoom();
     update();
 }
 
@@ -123,7 +170,7 @@ void GraphCanvas::updateLayerRect(int left, int top, int right, int bottom)
     const QRect pixels(QPoint(std::min(left, right) + low, std::min(top, bottom) + low),
                        QPoint(std::max(left, right) + low + penWidth_ - 1,
                               std::max(top, bottom) + low + penWidth_ - 1));
-    update(pixels.translated(kBorderWidth, kBorderWidth).intersected(contentsRect()));
+    update(pixels.translated(pictureOrigin()).intersected(contentsRect()));
 }
 
 // Bresenham's line from the first pixel up to but not including the second.
@@ -228,7 +275,7 @@ QRect GraphCanvas::armWidgetRect(const ArmShape &arm) const
     const QPoint p2 = toPixels(arm.twips.p2());
     const QRect pixels(QPoint(std::min(p1.x(), p2.x()) - 1, std::min(p1.y(), p2.y()) - 1),
                        QPoint(std::max(p1.x(), p2.x()) + 1, std::max(p1.y(), p2.y()) + 1));
-    return pixels.translated(kBorderWidth, kBorderWidth).intersected(contentsRect());
+    return pixels.translated(pictureOrigin()).intersected(contentsRect());
 }
 
 void GraphCanvas::setLine(CrosshairLine line, const QLineF &twips)
@@ -285,7 +332,7 @@ void GraphCanvas::paintEvent(QPaintEvent *event)
     if (!inside.contains(event->rect()))
         drawSunkenBorder(painter, rect());
 
-    const QPoint origin = inside.topLeft();
+    const QPoint origin = pictureOrigin();
     const QRect pictureArea(origin, shown_.size());
     std::array<QRect, 4> armAreas;
     for (std::size_t i = 0; i < arms_.size(); ++i)
@@ -328,8 +375,8 @@ std::optional<QPointF> GraphCanvas::insideTwips(const QPointF &widgetPos) const
     // The border, and anything beyond it while a button is held, is no position.
     if (!contentsRect().contains(widgetPixel))
         return std::nullopt;
-    const int px = widgetPixel.x() - kBorderWidth;
-    const int py = widgetPixel.y() - kBorderWidth;
+    const int px = widgetPixel.x() - pictureOrigin().x();
+    const int py = widgetPixel.y() - pictureOrigin().y();
     return QPointF(static_cast<double>(px * kTwipsPerPixel),
                    static_cast<double>(py * kTwipsPerPixel));
 }
@@ -341,6 +388,12 @@ void GraphCanvas::mousePressEvent(QMouseEvent *event)
         return;
     emit mousePressed(event->button(), event->modifiers(), static_cast<float>(at->x()),
                       static_cast<float>(at->y()));
+}
+
+void GraphCanvas::wheelEvent(QWheelEvent *event)
+{
+    if (!viewport_->wheel(*event))
+        event->ignore();
 }
 
 void GraphCanvas::mouseMoveEvent(QMouseEvent *event)

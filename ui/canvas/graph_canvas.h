@@ -10,6 +10,8 @@
 
 namespace tarlen {
 
+class CanvasViewport;
+
 // The four arms of the full-length crosshair, line shapes inside the canvas.
 enum class CrosshairLine { Line6, Line10, Line11, Line12 };
 
@@ -26,9 +28,16 @@ public:
 
     explicit GraphCanvas(QWidget *parent = nullptr);
 
-    // Shows the picture; the canvas takes its size plus the border and keeps its top-left
-    // corner. The drawing layer starts empty at the new size.
+    // Shows the picture; the canvas takes its size plus the border, or the room when that is
+    // smaller, and keeps its top-left corner. The drawing layer starts empty at the new size.
     void setPicture(const QImage &picture);
+
+    // The largest outer size the canvas may take; a larger picture is shown through scroll
+    // bars. Every position the canvas reports or draws at stays a picture position.
+    void setRoom(QSize room);
+    // The picture pixel shown at the inside's top-left corner.
+    QPoint scrollOffset() const;
+    void scrollTo(QPoint offset);
     const QImage &picture() const { return picture_; }
 
     // What has been drawn, picture-sized, transparent where nothing was drawn.
@@ -69,6 +78,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     struct ArmShape {
@@ -82,6 +92,10 @@ private:
     // Schedules a repaint of a rectangle of drawing-layer pixels.
     void updateLayerRect(int left, int top, int right, int bottom);
     QRect armWidgetRect(const ArmShape &arm) const;
+    // Sizes the canvas for its picture and the room, with the scroll bars it needs.
+    void fitToRoom();
+    // Where picture pixel (0, 0) lies in the widget, the scroll offset applied.
+    QPoint pictureOrigin() const;
     // The inside position in twips under a widget position; none on the border or beyond.
     std::optional<QPointF> insideTwips(const QPointF &widgetPos) const;
 
@@ -93,6 +107,7 @@ private:
     QPointF current_;
     std::array<ArmShape, 4> arms_;
     CanvasPointer pointer_ = CanvasPointer::Default;
+    CanvasViewport *viewport_ = nullptr;
 };
 
 } // namespace tarlen

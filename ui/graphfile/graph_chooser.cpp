@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,13 +85,15 @@ void warn(Form1 &form, QWidget *parent, const QString &text)
                                 MessageIcon::Exclamation);
 }
 
-// "&Grafik Değiştir": a blank, editable calibration panel and the chooser on the screen.
-void changeGraph(Form1 &form)
+// A blank, editable calibration panel at line 0 for a new graph; with the chooser on the
+// screen when it comes from "&Grafik Değiştir".
+void blankCalibrationEntry(Form1 &form, bool showChooser)
 {
     const MainWindowControls &c = form.controls();
     form.state().lineNumber = 0;
     c.Label16->setText(QStringLiteral("0"));
-    form.windows().show(SecondaryWindow::Form3);
+    if (showChooser)
+        form.windows().show(SecondaryWindow::Form3);
     // The values window is created hidden when missing; its list keeps its lines.
     if (Form5 *values = form.windows().window<Form5>(SecondaryWindow::Form5))
         values->clearDrawingSurface();
@@ -186,7 +189,8 @@ void confirmGraph(Form1 &form, GraphSelection &selection, QWidget *chooser)
     state.graphBaseName = std::move(names.graphBaseName);
     state.pointsFileName = std::move(names.pointsFileName);
 
-    chooser->hide();
+    if (chooser)
+        chooser->hide();
     placeCalibrationControls(c, kGraphX0LabelOffset, kGraphX1LabelOffset);
 
     c.Label19->setText(QString::fromStdString(state.pointsFileName));
@@ -196,6 +200,22 @@ void confirmGraph(Form1 &form, GraphSelection &selection, QWidget *chooser)
 }
 
 } // namespace
+
+bool openGraphPicture(Form1 &form, const QString &path)
+{
+    const QString graphPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    const GraphPicture picture = readGraphPicture(graphPath);
+    if (picture.status != GraphPictureStatus::Loaded) {
+        warn(form, &form, graphRefusal(picture.status, graphPath));
+        return false;
+    }
+    blankCalibrationEntry(form, false);
+    form.controls().Picture1->setPicture(picture.image);
+    form.state().graphPath = graphPath.toStdString();
+    GraphSelection *selection = selectionOf(form);
+    confirmGraph(form, *selection, form.windows().loaded(SecondaryWindow::Form3));
+    return true;
+}
 
 bool pictureAwaitsConfirmation(const Form1 &form)
 {
@@ -221,7 +241,7 @@ void connectGraphChooser(Form1 &form)
         return std::unique_ptr<QWidget>(std::move(chooser));
     });
     QObject::connect(form.controls().Command3, &QPushButton::clicked, &form,
-                     [&form] { changeGraph(form); });
+                     [&form] { blankCalibrationEntry(form, true); });
 }
 
 } // namespace tarlen

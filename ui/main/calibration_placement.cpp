@@ -3,11 +3,35 @@
 #include "ui/canvas/graph_canvas.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace tarlen {
+
+namespace {
+// A title bar and a desktop panel.
+constexpr int kWindowFrameHeight = 64;
+// The x groups reach 75 pixels below the canvas (the assign buttons at 50, 25 high).
+constexpr int kBelowCanvas = 80;
+// The hidden y2 group stands right of the canvas; a small margin keeps the edge clear.
+constexpr int kRightOfCanvas = 10;
+} // namespace
+
+QSize availableClientArea(QSize screen)
+{
+    return {screen.width(), std::max(0, screen.height() - kWindowFrameHeight)};
+}
+
+QSize canvasRoom(QSize screen, QPoint canvasCorner)
+{
+    if (screen.isEmpty())
+        return {};
+    const QSize area = availableClientArea(screen);
+    return {std::max(1, area.width() - canvasCorner.x() - kRightOfCanvas),
+            std::max(1, area.height() - canvasCorner.y() - kBelowCanvas)};
+}
 
 void placeCalibrationControls(const MainWindowControls &c, int x0LabelOffset, int x1LabelOffset)
 {

@@ -2,6 +2,9 @@
 
 #include "ui/main/main_window_controls.h"
 
+#include <QPoint>
+#include <QSize>
+
 namespace tarlen {
 
 // Start-up places the x0 position label 12 pixels and the x1 label 8 pixels in.
@@ -14,5 +17,14 @@ inline constexpr int kStartUpX1LabelOffset = 8;
 // right of their value boxes' left edges.
 void placeCalibrationControls(const MainWindowControls &controls, int x0LabelOffset,
                               int x1LabelOffset);
+
+// What a maximized main window has for its controls on a screen of this size: the whole width,
+// and the height less a title bar and a desktop panel.
+QSize availableClientArea(QSize screen);
+
+// The largest outer size the canvas may take with its top-left corner where it stands, so that
+// it and the controls placed below it stay inside the available area; empty when the screen
+// size is unknown.
+QSize canvasRoom(QSize screen, QPoint canvasCorner);
 
 } // namespace tarlen

@@ -14,6 +14,7 @@ void connectLineCommands(Form1 &form);          // ui/commands/line_commands.cpp
 void connectDifferentAxis(Form1 &form);         // ui/commands/different_axis.cpp
 void connectFormatSettingButtons(Form1 &form);  // ui/commands/format_setting_buttons.cpp
 void connectGraphChooser(Form1 &form);          // ui/graphfile/graph_chooser.cpp
+void connectGraphDropAndPaste(Form1 &form);     // ui/graphfile/graph_drop_paste.cpp
 void connectToolCommands(Form1 &form);          // ui/main/tool_commands.cpp
 
 inline void connectSubsystemHandlers(Form1 &form)
@@ -26,6 +27,7 @@ inline void connectSubsystemHandlers(Form1 &form)
     connectDifferentAxis(form);
     connectFormatSettingButtons(form);
     connectGraphChooser(form);
+    connectGraphDropAndPaste(form);
     connectToolCommands(form);
 }
 

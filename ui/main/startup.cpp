@@ -1,5 +1,6 @@
 #include "core/file_size_signal.h"
 #include "core/format_settings.h"
+#include "ui/canvas/graph_canvas.h"
 #include "ui/canvas/picture_box.h"
 #include "ui/main/calibration_placement.h"
 #include "ui/main/form1.h"
@@ -75,6 +76,8 @@ void Form1::startUp()
             loadFormatSetting(std::string(kYFormatsFileName), state_.yFormatIndex);
     });
     runStep([&] { state_.lineNumber = 0; });
+    // A picture larger than the screen leaves for it is shown through scroll bars.
+    runStep([&] { c.Picture1->setRoom(canvasRoom(platform_.screenSize(), c.Picture1->pos())); });
     runStep([&] { placeCalibrationControls(c, kStartUpX0LabelOffset, kStartUpX1LabelOffset); });
     // Taking the first picture loads the picture store, which stays hidden.
     runStep([&] {
