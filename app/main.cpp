@@ -1,11 +1,11 @@
 #include "ui/graphfile/graph_opening.h"
 #include "ui/main/command_line.h"
 #include "ui/main/form1.h"
+#include "ui/main/program_start.h"
 #include "ui/main/qt_translation.h"
 #include "ui/platform/platform.h"
 
 #include <QApplication>
-#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -21,11 +21,7 @@ int main(int argc, char *argv[])
 
     tarlen::DesktopPlatform platform;
     tarlen::Form1 form(platform);
-    form.startUp();
-    // Cover the screen also where no window manager carries out the maximized state.
-    if (const QScreen *screen = form.screen())
-        form.setGeometry(screen->availableGeometry());
-    form.showMaximized();
+    tarlen::startAndShowMainWindow(form);
     // A picture named on the command line opens as if chosen and confirmed.
     if (commandLine.picture)
         tarlen::openGraphPicture(form, *commandLine.picture);

@@ -6,6 +6,8 @@ void FakePlatform::showMessage(QWidget *, const QString &title, const QString &t
                                MessageIcon icon)
 {
     messages.append({title, text, icon});
+    if (whileMessageOpen)
+        whileMessageOpen();
 }
 
 bool FakePlatform::startProgram(const QString &path, StartWindowState state)

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QSize>
 #include <QString>
+#include <functional>
 
 namespace tarlen::testing {
 
@@ -33,6 +34,9 @@ public:
     char separator = ',';
     // Paths that start successfully; every other path fails.
     QList<QString> startablePrograms;
+
+    // Runs while a message box would be open, after the message is recorded.
+    std::function<void()> whileMessageOpen;
 
     QList<Message> messages;
     QList<StartRequest> startRequests;

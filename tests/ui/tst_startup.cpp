@@ -1,10 +1,12 @@
 #include "tests/support/fake_platform.h"
 #include "tests/support/real_failures.h"
 #include "ui/main/form1.h"
+#include "ui/main/program_start.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,6 +53,7 @@ private slots:
 
     void screenCheck_data();
     void screenCheck();
+    void windowIsShownOnlyAfterStartUp();
     void savedFormatChoices_data();
     void savedFormatChoices();
     void settingsThatAreNoFilesDoNotHoldStartUp();
@@ -101,6 +104,52 @@ void TestStartUp::screenCheck()
                                .arg(screen.width())
                                .arg(screen.height()));
     QCOMPARE(message.icon, MessageIcon::Exclamation);
+}
+
+// Records what the main window holds when it is first shown.
+class FirstShow : public QObject {
+public:
+    explicit FirstShow(Form1 &form) : form_(form) { form.installEventFilter(this); }
+
+    bool shown = false;
+    QString sizeCaption;
+    QString caption;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && !shown) {
+            shown = true;
+            sizeCaption = form_.controls().Label20->text();
+            caption = form_.windowTitle();
+        }
+        return false;
+    }
+
+private:
+    Form1 &form_;
+};
+
+void TestStartUp::windowIsShownOnlyAfterStartUp()
+{
+    testing::FakePlatform platform;
+    platform.screen = QSize(800, 600);
+    Form1 form(platform);
+    FirstShow firstShow(form);
+    bool visibleWhileWarning = true;
+    platform.whileMessageOpen = [&] { visibleWhileWarning = form.isVisible(); };
+
+    startAndShowMainWindow(form);
+
+    QCOMPARE(platform.messages.size(), 1);
+    QVERIFY(!visibleWhileWarning);
+    QVERIFY(firstShow.shown);
+    // Start-up had run to its last step when the window appeared: the size caption is the
+    // scroll bar's 2, not the stored 1, and the caption names the product.
+    QCOMPARE(firstShow.sizeCaption, QStringLiteral("2"));
+    QVERIFY(firstShow.caption.contains(QStringLiteral("Tarlen")));
+    QVERIFY(form.isVisible());
+    QVERIFY(form.windowState() & Qt::WindowMaximized);
 }
 
 void TestStartUp::savedFormatChoices_data()
