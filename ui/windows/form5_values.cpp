@@ -26,6 +26,9 @@ Form5::Form5(QWidget *parent) : QWidget(parent)
     applyWindowSpec(this, kWindow);
     createControls(this, kControls);
     m_list = findChild<QListWidget *>(QStringLiteral("List1"));
+    // Every line is one line of the same font, so the list places lines by their number instead
+    // of measuring each of them again whenever a line is added; a long run stays cheap.
+    m_list->setUniformItemSizes(true);
     // The canvas of the main window must keep the keyboard and the pointer while points come in.
     setAttribute(Qt::WA_ShowWithoutActivating);
 }
