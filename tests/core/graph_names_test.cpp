@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <tuple>
 
@@ -46,6 +47,12 @@ const NamesRow kNamesRows[] = {
     {"OnlyASeparator", "\\", 0, "\\", "", "_0.txt"},
     {"EmptyPath", "", 0, "", "", "_0.txt"},
 };
+
+// Printed as its tag: the row's strings would otherwise show as raw bytes in test listings.
+void PrintTo(const NamesRow &row, std::ostream *out)
+{
+    *out << row.tag;
+}
 
 class DeriveGraphNamesTest
     : public ::testing::TestWithParam<std::tuple<NamesRow, char>> {};
