@@ -1,4 +1,5 @@
 #include "tests/support/fake_platform.h"
+#include "tests/support/main_window_test.h"
 #include "tests/support/real_failures.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/main/form1.h"
@@ -11,13 +12,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 #include <optional>
 
 using namespace tarlen;
+using namespace tarlen::testing;
 
 namespace {
 
@@ -30,32 +30,11 @@ Q_DECLARE_METATYPE(InPlace)
 
 namespace {
 
-void pressAt(Form1 &form, int xTwips, int yTwips)
-{
-    QTest::mouseClick(form.controls().Picture1, Qt::LeftButton, {},
-                      QPoint(xTwips / 15 + GraphCanvas::kBorderWidth,
-                             yTwips / 15 + GraphCanvas::kBorderWidth));
-}
-
 void writeFile(const QString &name, const QByteArray &contents)
 {
     QFile file(name);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(contents);
-}
-
-QByteArray fileBytes(const QString &name)
-{
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return file.readAll();
-}
-
-QListWidget *valuesList(Form1 &form)
-{
-    QWidget *values = form.windows().loaded(SecondaryWindow::Form5);
-    return values ? values->findChild<QListWidget *>(QStringLiteral("List1")) : nullptr;
 }
 
 QColor listColour(Form1 &form)
@@ -78,24 +57,12 @@ QList<QWidget *> calibrationPanel(const MainWindowControls &c)
             c.Label8,   c.Label9,   c.Check1,   c.Check2};
 }
 
-bool anythingDrawn(const GraphCanvas &canvas)
-{
-    const QImage &layer = canvas.drawingLayer();
-    for (int y = 0; y < layer.height(); ++y)
-        for (int x = 0; x < layer.width(); ++x)
-            if (qAlpha(layer.pixel(x, y)) != 0)
-                return true;
-    return false;
-}
-
 } // namespace
 
-class TestLineCommands : public QObject {
+class TestLineCommands : public testing::MainWindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-
     void threeLinesOnGraf();
     void listColourFollowsTheLine_data();
     void listColourFollowsTheLine();
@@ -108,33 +75,20 @@ private slots:
     void deleteLastAfterAbandonedGraphChange();
     void lineLabelFollowsAGraphChange();
     void clearSymbolsWipesOnlyTheMarkers();
-
-private:
-    std::unique_ptr<QTemporaryDir> dir_;
 };
-
-void TestLineCommands::init()
-{
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    QVERIFY(QDir::setCurrent(dir_->path()));
-}
 
 void TestLineCommands::threeLinesOnGraf()
 {
-    testing::FakePlatform platform;
-    Form1 form(platform);
-    form.startUp();
-    form.state().graphBaseName = "graf";
-    const MainWindowControls &c = form.controls();
+    form().state().graphBaseName = "graf";
+    const MainWindowControls &c = form().controls();
     c.Text1->setText(QStringLiteral("10"));
     const bool logarithmicY = c.Check2->isChecked();
 
     clickTimes(c.Command8, 3);
 
-    QCOMPARE(form.state().lineNumber, std::int16_t{3});
+    QCOMPARE(form().state().lineNumber, std::int16_t{3});
     QCOMPARE(c.Label16->text(), QStringLiteral("3"));
-    QCOMPARE(form.state().pointsFileName, std::string("graf_3.txt"));
+    QCOMPARE(form().state().pointsFileName, std::string("graf_3.txt"));
     QCOMPARE(c.Label19->text(), QStringLiteral("graf_3.txt"));
     // No file comes into being before the first point.
     QVERIFY(QDir().entryList(QDir::Files).isEmpty());
@@ -143,10 +97,10 @@ void TestLineCommands::threeLinesOnGraf()
     QCOMPARE(c.Text1->text(), QStringLiteral("10"));
     QCOMPARE(c.Check2->isChecked(), logarithmicY);
     QVERIFY(c.Command8->isEnabled());
-    QVERIFY(platform.messages.isEmpty());
+    QVERIFY(platform().messages.isEmpty());
 
-    form.windows().window(SecondaryWindow::Form5);
-    QCOMPARE(listColour(form), QColor(0, 128, 128));
+    form().windows().window(SecondaryWindow::Form5);
+    QCOMPARE(listColour(form()), QColor(0, 128, 128));
 }
 
 void TestLineCommands::listColourFollowsTheLine_data()
@@ -168,49 +122,40 @@ void TestLineCommands::listColourFollowsTheLine()
     QFETCH(int, lines);
     QFETCH(QColor, colour);
 
-    testing::FakePlatform platform;
-    Form1 form(platform);
-    form.startUp();
-    const MainWindowControls &c = form.controls();
+    const MainWindowControls &c = form().controls();
     // The window is already open with an entry, so the new colour must reach the open list.
     QTest::mouseClick(c.Command8, Qt::LeftButton);
-    pressAt(form, 1875, 4005);
-    QVERIFY(valuesList(form));
+    pressAt(form(), 1875, 4005);
+    QVERIFY(valuesList(form()));
 
     clickTimes(c.Command8, lines - 1);
 
-    QCOMPARE(form.state().lineNumber, lines);
-    QCOMPARE(listColour(form), colour);
-    QCOMPARE(valuesList(form)->count(), 1);
+    QCOMPARE(form().state().lineNumber, lines);
+    QCOMPARE(listColour(form()), colour);
+    QCOMPARE(valuesList(form())->count(), 1);
 }
 
 void TestLineCommands::valuesWindowMadeLaterShowsTheLineColour()
 {
-    testing::FakePlatform platform;
-    Form1 form(platform);
-    form.startUp();
-    const MainWindowControls &c = form.controls();
+    const MainWindowControls &c = form().controls();
 
     clickTimes(c.Command8, 2);
-    QVERIFY(!form.windows().loaded(SecondaryWindow::Form5));
-    pressAt(form, 1875, 4005);
-    QCOMPARE(listColour(form), QColor(0, 128, 0));
+    QVERIFY(!form().windows().loaded(SecondaryWindow::Form5));
+    pressAt(form(), 1875, 4005);
+    QCOMPARE(listColour(form()), QColor(0, 128, 0));
 
     // Closed by its frame it is discarded; the one made afresh still shows line 2's colour.
-    QPointer<QWidget> values = form.windows().loaded(SecondaryWindow::Form5);
+    QPointer<QWidget> values = form().windows().loaded(SecondaryWindow::Form5);
     QVERIFY(values->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!values);
-    pressAt(form, 1875, 4005);
-    QCOMPARE(listColour(form), QColor(0, 128, 0));
+    pressAt(form(), 1875, 4005);
+    QCOMPARE(listColour(form()), QColor(0, 128, 0));
 }
 
 void TestLineCommands::typedValuesAreTakenAtTheStart()
 {
-    testing::FakePlatform platform;
-    Form1 form(platform);
-    form.startUp();
-    const MainWindowControls &c = form.controls();
+    const MainWindowControls &c = form().controls();
     c.Text1->setText(QStringLiteral("10"));
     c.Text3->setText(QStringLiteral("60"));
     c.Text2->setText(QStringLiteral("0.1"));
@@ -218,7 +163,7 @@ void TestLineCommands::typedValuesAreTakenAtTheStart()
 
     QTest::mouseClick(c.Command8, Qt::LeftButton);
 
-    const DigitizerState &state = form.state();
+    const DigitizerState &state = form().state();
     QCOMPARE(state.typedX0, 10.0f);
     QCOMPARE(state.typedX1, 60.0f);
     QCOMPARE(state.typedY0, 0.1f);
@@ -231,28 +176,26 @@ void TestLineCommands::typedValuesAreTakenAtTheStart()
 
 void TestLineCommands::lineNumberStopsAt32767()
 {
-    testing::FakePlatform platform;
-    Form1 form(platform);
-    form.startUp();
-    const MainWindowControls &c = form.controls();
-    form.state().graphBaseName = "graf";
-    form.state().lineNumber = 32767;
-    form.state().pointsFileName = "graf_32767.txt";
+    const MainWindowControls &c = form().controls();
+    form().state().graphBaseName = "graf";
+    form().state().lineNumber = 32767;
+    form().state().pointsFileName = "graf_32767.txt";
     c.Label16->setText(QStringLiteral("32767"));
     c.Label19->setText(QStringLiteral("graf_32767.txt"));
     c.Text1->setText(QStringLiteral("10"));
 
     QTest::mouseClick(c.Command8, Qt::LeftButton);
 
-    QCOMPARE(platform.messages.size(), 1);
-    QCOMPARE(platform.messages.first().title, QStringLiteral("Dikkat!"));
-    QCOMPARE(platform.messages.first().text, QStringLiteral("En fazla 32767 çizgi başlatılabilir."));
-    QCOMPARE(platform.messages.first().icon, MessageIcon::Exclamation);
-    QCOMPARE(form.state().lineNumber, std::int16_t{32767});
+    QCOMPARE(platform().messages.size(), 1);
+    QCOMPARE(platform().messages.first().title, QStringLiteral("Dikkat!"));
+    QCOMPARE(platform().messages.first().text,
+             QStringLiteral("En fazla 32767 çizgi başlatılabilir."));
+    QCOMPARE(platform().messages.first().icon, MessageIcon::Exclamation);
+    QCOMPARE(form().state().lineNumber, std::int16_t{32767});
     QCOMPARE(c.Label16->text(), QStringLiteral("32767"));
-    QCOMPARE(form.state().pointsFileName, std::string("graf_32767.txt"));
+    QCOMPARE(form().state().pointsFileName, std::string("graf_32767.txt"));
     QCOMPARE(c.Label19->text(), QStringLiteral("graf_32767.txt"));
-    QCOMPARE(form.state().typedX0, 0.0f);
+    QCOMPARE(form().state().typedX0, 0.0f);
     for (QWidget *control : calibrationPanel(c))
         if (control != c.Command12 && control != c.Text5)
             QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
@@ -260,10 +203,7 @@ void TestLineCommands::lineNumberStopsAt32767()
 
 void TestLineCommands::deleteLastRewritesTheFile()
 {
-    testing::FakePlatform platform;
-    Form1 form(platform);
-    form.startUp();
-    const MainWindowControls &c = form.controls();
+    const MainWindowControls &c = form().controls();
     QTest::mouseClick(c.Command8, Qt::LeftButton);
     writeFile(QStringLiteral("_1.txt"), "1,0  2,0\r\n3,0  4,0\r\n5,0  6,0\r\n");
     c.Label19->setText(QStringLiteral("shown"));
@@ -279,8 +219,8 @@ void TestLineCommands::deleteLastRewritesTheFile()
     QTest::mouseClick(c.Command1, Qt::LeftButton);
     QCOMPARE(fileBytes(QStringLiteral("_1.txt")), QByteArray());
 
-    QVERIFY(platform.messages.isEmpty());
-    QCOMPARE(form.state().pointsFileName, std::string("_1.txt"));
+    QVERIFY(platform().messages.isEmpty());
+    QCOMPARE(form().state().pointsFileName, std::string("_1.txt"));
     QCOMPARE(c.Label19->text(), QStringLiteral("shown"));
 }
 
@@ -328,12 +268,9 @@ void TestLineCommands::deleteLastFailures()
     QFETCH(bool, removeWorkingFolder);
     QFETCH(QString, message);
 
-    testing::FakePlatform platform;
-    Form1 form(platform);
-    form.startUp();
-    const MainWindowControls &c = form.controls();
+    const MainWindowControls &c = form().controls();
     clickTimes(c.Command8, lines);
-    const QString fileName = QString::fromStdString(form.state().pointsFileName);
+    const QString fileName = QString::fromStdString(form().state().pointsFileName);
     switch (inPlace) {
     case InPlace::Nothing:
         break;
@@ -348,7 +285,7 @@ void TestLineCommands::deleteLastFailures()
         break;
     }
     if (removeWorkingFolder)
-        QVERIFY(QDir(dir_->path()).removeRecursively());
+        QVERIFY(QDir(workingFolder()).removeRecursively());
 
     {
         std::optional<testing::FileSizeLimit> limit;
@@ -359,10 +296,10 @@ void TestLineCommands::deleteLastFailures()
         QTest::mouseClick(c.Command1, Qt::LeftButton);
     }
 
-    QCOMPARE(platform.messages.size(), 1);
-    QCOMPARE(platform.messages.first().title, QStringLiteral("Dikkat!"));
-    QCOMPARE(platform.messages.first().text, message);
-    QCOMPARE(platform.messages.first().icon, MessageIcon::Exclamation);
+    QCOMPARE(platform().messages.size(), 1);
+    QCOMPARE(platform().messages.first().title, QStringLiteral("Dikkat!"));
+    QCOMPARE(platform().messages.first().text, message);
+    QCOMPARE(platform().messages.first().icon, MessageIcon::Exclamation);
     if (removeWorkingFolder)
         return;
     if (inPlace == InPlace::Nothing)
@@ -377,23 +314,20 @@ void TestLineCommands::deleteLastFailures()
 // rewrites exactly that file: no file of line 0 comes into being.
 void TestLineCommands::deleteLastAfterAbandonedGraphChange()
 {
-    testing::FakePlatform platform;
-    Form1 form(platform);
-    form.startUp();
-    const MainWindowControls &c = form.controls();
-    DigitizerState &state = form.state();
+    const MainWindowControls &c = form().controls();
+    DigitizerState &state = form().state();
     state.graphBaseName = "graf";
     clickTimes(c.Command8, 2);
     writeFile(QStringLiteral("graf_2.txt"), "1,0  2,0\r\n3,0  4,0\r\n");
 
     QTest::mouseClick(c.Command3, Qt::LeftButton);
-    QWidget *chooser = form.windows().loaded(SecondaryWindow::Form3);
+    QWidget *chooser = form().windows().loaded(SecondaryWindow::Form3);
     QVERIFY(chooser);
     QTest::mouseClick(chooser->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
     QCOMPARE(state.lineNumber, std::int16_t{0});
     QTest::mouseClick(c.Command1, Qt::LeftButton);
 
-    QVERIFY(platform.messages.isEmpty());
+    QVERIFY(platform().messages.isEmpty());
     QCOMPARE(fileBytes(QStringLiteral("graf_2.txt")), QByteArray("1,0           2,0\r\n"));
     QCOMPARE(QDir().entryList(QDir::Files), QStringList{QStringLiteral("graf_2.txt")});
     QCOMPARE(state.pointsFileName, std::string("graf_2.txt"));
@@ -403,15 +337,12 @@ void TestLineCommands::deleteLastAfterAbandonedGraphChange()
 // "Çizgi" always shows the line number: a graph change sets both back to 0.
 void TestLineCommands::lineLabelFollowsAGraphChange()
 {
-    testing::FakePlatform platform;
-    Form1 form(platform);
-    form.startUp();
-    const MainWindowControls &c = form.controls();
+    const MainWindowControls &c = form().controls();
     clickTimes(c.Command8, 2);
     QCOMPARE(c.Label16->text(), QStringLiteral("2"));
 
     QTest::mouseClick(c.Command3, Qt::LeftButton);
-    QCOMPARE(form.state().lineNumber, std::int16_t{0});
+    QCOMPARE(form().state().lineNumber, std::int16_t{0});
     QCOMPARE(c.Label16->text(), QStringLiteral("0"));
 
     QTest::mouseClick(c.Command8, Qt::LeftButton);
@@ -420,17 +351,14 @@ void TestLineCommands::lineLabelFollowsAGraphChange()
 
 void TestLineCommands::clearSymbolsWipesOnlyTheMarkers()
 {
-    testing::FakePlatform platform;
-    Form1 form(platform);
-    form.startUp();
-    const MainWindowControls &c = form.controls();
+    const MainWindowControls &c = form().controls();
     const QImage picture = c.Picture1->picture();
     QTest::mouseClick(c.Command8, Qt::LeftButton);
-    pressAt(form, 1875, 4005);
-    pressAt(form, 2430, 3765);
+    pressAt(form(), 1875, 4005);
+    pressAt(form(), 2430, 3765);
     QVERIFY(anythingDrawn(*c.Picture1));
     const QByteArray records = fileBytes(QStringLiteral("_1.txt"));
-    const DigitizerState before = form.state();
+    const DigitizerState before = form().state();
 
     QTest::mouseClick(c.Command15, Qt::LeftButton);
 
@@ -438,14 +366,14 @@ void TestLineCommands::clearSymbolsWipesOnlyTheMarkers()
     QCOMPARE(c.Picture1->currentPoint(), QPointF(0, 0));
     QCOMPARE(c.Picture1->picture(), picture);
     QCOMPARE(fileBytes(QStringLiteral("_1.txt")), records);
-    QCOMPARE(valuesList(form)->count(), 2);
-    QCOMPARE(form.state().pointCount, before.pointCount);
-    QCOMPARE(form.state().symbolKind, before.symbolKind);
-    QCOMPARE(form.state().symbolSize, before.symbolSize);
-    QCOMPARE(form.state().markerColor, before.markerColor);
+    QCOMPARE(valuesList(form())->count(), 2);
+    QCOMPARE(form().state().pointCount, before.pointCount);
+    QCOMPARE(form().state().symbolKind, before.symbolKind);
+    QCOMPARE(form().state().symbolSize, before.symbolSize);
+    QCOMPARE(form().state().markerColor, before.markerColor);
 
     // A further press draws again on the wiped layer.
-    pressAt(form, 1875, 4005);
+    pressAt(form(), 1875, 4005);
     QVERIFY(anythingDrawn(*c.Picture1));
 }
 

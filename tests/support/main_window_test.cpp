@@ -1,0 +1,93 @@
+#include "tests/support/main_window_test.h"
+
+#include "ui/canvas/graph_canvas.h"
+#include "ui/main/form1.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QTest>
+
+namespace tarlen::testing {
+
+MainWindowTest::MainWindowTest(Start start) : start_(start) {}
+
+MainWindowTest::~MainWindowTest() = default;
+
+void MainWindowTest::init()
+{
+    // The window reads and writes its files in the working folder, from start-up on.
+    folder_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder_->isValid());
+    QVERIFY(QDir::setCurrent(folder_->path()));
+    platform_ = std::make_unique<FakePlatform>();
+    form_ = std::make_unique<Form1>(*platform_);
+    form_->startUp();
+    switch (start_) {
+    case Start::Hidden:
+        break;
+    case Start::ShownAndActive:
+        QVERIFY(showActive());
+        break;
+    }
+}
+
+void MainWindowTest::cleanup()
+{
+    form_.reset();
+    // Windows closed by their frames go now, while the platform they were made with still lives.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    platform_.reset();
+    folder_.reset();
+}
+
+bool MainWindowTest::showActive()
+{
+    form_->show();
+    form_->activateWindow();
+    return QTest::qWaitForWindowActive(form_.get());
+}
+
+void pressAt(Form1 &form, int xTwips, int yTwips, Qt::MouseButton button,
+             Qt::KeyboardModifiers modifiers)
+{
+    QTest::mouseClick(
+        form.controls().Picture1, button, modifiers,
+        QPoint(xTwips / 15 + GraphCanvas::kBorderWidth, yTwips / 15 + GraphCanvas::kBorderWidth));
+}
+
+QByteArray fileBytes(const QString &name)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<missing>");
+    return file.readAll();
+}
+
+QListWidget *valuesList(Form1 &form)
+{
+    QWidget *values = form.windows().loaded(SecondaryWindow::Form5);
+    return values ? values->findChild<QListWidget *>(QStringLiteral("List1")) : nullptr;
+}
+
+QStringList valuesEntries(Form1 &form)
+{
+    QStringList entries;
+    if (QListWidget *list = valuesList(form))
+        for (int i = 0; i < list->count(); ++i)
+            entries.append(list->item(i)->text());
+    return entries;
+}
+
+bool anythingDrawn(const GraphCanvas &canvas)
+{
+    const QImage &layer = canvas.drawingLayer();
+    for (int y = 0; y < layer.height(); ++y)
+        for (int x = 0; x < layer.width(); ++x)
+            if (qAlpha(layer.pixel(x, y)) != 0)
+                return true;
+    return false;
+}
+
+} // namespace tarlen::testing
