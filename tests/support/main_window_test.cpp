@@ -3,7 +3,7 @@
 #include "ui/canvas/graph_canvas.h"
 #include "ui/main/form1.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -88,6 +88,15 @@ bool anythingDrawn(const GraphCanvas &canvas)
             if (qAlpha(layer.pixel(x, y)) != 0)
                 return true;
     return false;
+}
+
+QList<QWidget *> topLevelsNamed(const QString &name)
+{
+    QList<QWidget *> found;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == name)
+            found.append(w);
+    return found;
 }
 
 } // namespace tarlen::testing

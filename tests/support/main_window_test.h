@@ -3,6 +3,7 @@
 #include "tests/support/fake_platform.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -10,6 +11,7 @@
 #include <memory>
 
 class QListWidget;
+class QWidget;
 
 namespace tarlen {
 class Form1;
@@ -64,5 +66,8 @@ QStringList valuesEntries(Form1 &form);
 
 // Whether any marker pixel stands on the canvas's drawing layer.
 bool anythingDrawn(const GraphCanvas &canvas);
+
+// The top-level windows of that objectName, hidden ones too.
+QList<QWidget *> topLevelsNamed(const QString &name);
 
 } // namespace tarlen::testing

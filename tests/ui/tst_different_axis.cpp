@@ -1,4 +1,5 @@
 #include "tests/support/fake_platform.h"
+#include "tests/support/main_window_test.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/main/form1.h"
 #include "ui/main/main_window_controls.h"
@@ -11,20 +12,13 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 using namespace tarlen;
+using namespace tarlen::testing;
 
 namespace {
-
-void pressAt(Form1 &form, int xTwips, int yTwips)
-{
-    QTest::mouseClick(
-        form.controls().Picture1, Qt::LeftButton, {},
-        QPoint(xTwips / 15 + GraphCanvas::kBorderWidth, yTwips / 15 + GraphCanvas::kBorderWidth));
-}
 
 // The references of the sample graph, taken as a user does: a press on each reference point,
 // its assign buttons, the typed values; the y axis is logarithmic by design.
@@ -82,15 +76,6 @@ QStringList untouched(Form1 &form)
     return lines;
 }
 
-QList<QWidget *> topLevelsNamed(const QString &name)
-{
-    QList<QWidget *> found;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == name)
-            found.append(w);
-    return found;
-}
-
 // The records of a points file, each as its two fields.
 QList<QStringList> records(const QString &name)
 {
@@ -108,43 +93,19 @@ QList<QStringList> records(const QString &name)
 
 } // namespace
 
-class TestDifferentAxis : public QObject {
+class TestDifferentAxis : public testing::MainWindowTest {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
+public:
+    TestDifferentAxis() : MainWindowTest(Start::ShownAndActive) {}
 
+private slots:
     void unlocksThePanelAndChangesNothingElse_data();
     void unlocksThePanelAndChangesNothingElse();
     void secondPressKeepsOneNotice();
     void goBackHidesTheNoticeAndRaisesTheMainWindow();
     void newReferenceValueAppliesToTheSameLine();
-
-private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<testing::FakePlatform> platform_;
-    std::unique_ptr<Form1> form_;
 };
-
-void TestDifferentAxis::init()
-{
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    QVERIFY(QDir::setCurrent(dir_->path()));
-    platform_ = std::make_unique<testing::FakePlatform>();
-    form_ = std::make_unique<Form1>(*platform_);
-    form_->startUp();
-    form_->show();
-    form_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-}
-
-void TestDifferentAxis::cleanup()
-{
-    form_.reset();
-    platform_.reset();
-}
 
 void TestDifferentAxis::unlocksThePanelAndChangesNothingElse_data()
 {
@@ -157,19 +118,19 @@ void TestDifferentAxis::unlocksThePanelAndChangesNothingElse()
 {
     QFETCH(bool, lineStarted);
 
-    const MainWindowControls &c = form_->controls();
-    calibrate(*form_);
+    const MainWindowControls &c = form().controls();
+    calibrate(form());
     if (lineStarted) {
         QTest::mouseClick(c.Command8, Qt::LeftButton);
         for (QWidget *control : unlockedPanel(c))
             QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
     }
-    const QStringList before = untouched(*form_);
+    const QStringList before = untouched(form());
     QVERIFY(topLevelsNamed(QStringLiteral("Form2")).isEmpty());
 
     QTest::mouseClick(c.Command11, Qt::LeftButton);
 
-    QWidget *notice = form_->windows().loaded(SecondaryWindow::Form2);
+    QWidget *notice = form().windows().loaded(SecondaryWindow::Form2);
     QVERIFY(notice);
     QVERIFY(notice->isVisible());
     QVERIFY(!notice->parentWidget());
@@ -182,57 +143,57 @@ void TestDifferentAxis::unlocksThePanelAndChangesNothingElse()
 
     for (QWidget *control : unlockedPanel(c))
         QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
-    QCOMPARE(untouched(*form_), before);
+    QCOMPARE(untouched(form()), before);
     // The main window stays usable beside the notice.
-    QVERIFY(form_->isVisible());
-    QVERIFY(form_->isEnabled());
-    QVERIFY(platform_->messages.isEmpty());
+    QVERIFY(form().isVisible());
+    QVERIFY(form().isEnabled());
+    QVERIFY(platform().messages.isEmpty());
 }
 
 void TestDifferentAxis::secondPressKeepsOneNotice()
 {
-    const MainWindowControls &c = form_->controls();
+    const MainWindowControls &c = form().controls();
     QTest::mouseClick(c.Command8, Qt::LeftButton);
     QTest::mouseClick(c.Command11, Qt::LeftButton);
-    QPointer<QWidget> notice = form_->windows().loaded(SecondaryWindow::Form2);
+    QPointer<QWidget> notice = form().windows().loaded(SecondaryWindow::Form2);
     QVERIFY(notice);
-    const QStringList before = untouched(*form_);
+    const QStringList before = untouched(form());
 
     QTest::mouseClick(c.Command11, Qt::LeftButton);
     QCOMPARE(topLevelsNamed(QStringLiteral("Form2")), QList<QWidget *>{notice.data()});
     QVERIFY(notice->isVisible());
-    QCOMPARE(untouched(*form_), before);
+    QCOMPARE(untouched(form()), before);
 }
 
 void TestDifferentAxis::goBackHidesTheNoticeAndRaisesTheMainWindow()
 {
-    QTest::mouseClick(form_->controls().Command11, Qt::LeftButton);
-    QPointer<QWidget> notice = form_->windows().loaded(SecondaryWindow::Form2);
+    QTest::mouseClick(form().controls().Command11, Qt::LeftButton);
+    QPointer<QWidget> notice = form().windows().loaded(SecondaryWindow::Form2);
     QVERIFY(notice);
     QVERIFY(QTest::qWaitForWindowActive(notice));
 
     QTest::mouseClick(notice->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
     QVERIFY(notice);
     QVERIFY(!notice->isVisible());
-    QCOMPARE(form_->windows().loaded(SecondaryWindow::Form2), notice.data());
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    QCOMPARE(form().windows().loaded(SecondaryWindow::Form2), notice.data());
+    QVERIFY(QTest::qWaitForWindowActive(&form()));
 
     // Shown again, it is the same window.
-    QTest::mouseClick(form_->controls().Command11, Qt::LeftButton);
+    QTest::mouseClick(form().controls().Command11, Qt::LeftButton);
     QCOMPARE(topLevelsNamed(QStringLiteral("Form2")), QList<QWidget *>{notice.data()});
     QVERIFY(notice->isVisible());
 }
 
 void TestDifferentAxis::newReferenceValueAppliesToTheSameLine()
 {
-    const MainWindowControls &c = form_->controls();
-    calibrate(*form_);
+    const MainWindowControls &c = form().controls();
+    calibrate(form());
     QTest::mouseClick(c.Command8, Qt::LeftButton);
-    const QString file = QString::fromStdString(form_->state().pointsFileName);
+    const QString file = QString::fromStdString(form().state().pointsFileName);
     QCOMPARE(file, QStringLiteral("_1.txt"));
 
-    pressAt(*form_, 1875, 4005);
-    pressAt(*form_, 2430, 3765);
+    pressAt(form(), 1875, 4005);
+    pressAt(form(), 2430, 3765);
     const QList<QStringList> twoPoints = {{"15,0000", "0,1846"}, {"20,0000", "0,4500"}};
     QCOMPARE(records(file), twoPoints);
 
@@ -240,18 +201,18 @@ void TestDifferentAxis::newReferenceValueAppliesToTheSameLine()
     QTest::mouseClick(c.Command11, Qt::LeftButton);
     QVERIFY(c.Text4->isEnabled());
     c.Text4->setText(QStringLiteral("1e6"));
-    pressAt(*form_, 1875, 4005);
+    pressAt(form(), 1875, 4005);
 
-    QCOMPARE(form_->state().lineNumber, 1);
+    QCOMPARE(form().state().lineNumber, 1);
     QCOMPARE(c.Label16->text(), QStringLiteral("1"));
-    QCOMPARE(QString::fromStdString(form_->state().pointsFileName), file);
+    QCOMPARE(QString::fromStdString(form().state().pointsFileName), file);
     QList<QStringList> threePoints = twoPoints;
     threePoints.append(QStringList{"15,0000", "0,2044"});
     QCOMPARE(records(file), threePoints);
 
     QTest::mouseClick(c.Command1, Qt::LeftButton);
-    QVERIFY(platform_->messages.isEmpty());
-    QCOMPARE(QString::fromStdString(form_->state().pointsFileName), file);
+    QVERIFY(platform().messages.isEmpty());
+    QCOMPARE(QString::fromStdString(form().state().pointsFileName), file);
     QCOMPARE(records(file), twoPoints);
 }
 

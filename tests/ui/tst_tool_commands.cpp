@@ -1,29 +1,21 @@
 #include "tests/support/fake_platform.h"
+#include "tests/support/main_window_test.h"
 #include "ui/main/form1.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 using namespace tarlen;
+using namespace tarlen::testing;
 
 namespace {
 
 const QString kFirstMagnifier = QStringLiteral("C:\\windows\\system32\\magnify.exe");
 const QString kSecondMagnifier = QStringLiteral("C:\\winnt\\system32\\magnify.exe");
-
-QList<QWidget *> topLevelsNamed(const QString &name)
-{
-    QList<QWidget *> found;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == name)
-            found.append(w);
-    return found;
-}
 
 QList<QWidget *> visibleTopLevelsNamed(const QString &name)
 {
@@ -60,13 +52,13 @@ void discardClosedWindows()
 
 } // namespace
 
-class TestToolCommands : public QObject {
+class TestToolCommands : public testing::MainWindowTest {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
+public:
+    TestToolCommands() : MainWindowTest(Start::ShownAndActive) {}
 
+private slots:
     void infoWindowOpensOnceAndComesToFront_data();
     void infoWindowOpensOnceAndComesToFront();
     void infoWindowAfterItsOwnButtonOrCloseBox_data();
@@ -76,32 +68,7 @@ private slots:
     void ownMagnifierStandsBesideTheCanvas();
     void ownMagnifierClosedByItsBoxIsMadeAnew();
     void ownMagnifierHidesWithTheMainWindow();
-
-private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<testing::FakePlatform> platform_;
-    std::unique_ptr<Form1> form_;
 };
-
-void TestToolCommands::init()
-{
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    QVERIFY(QDir::setCurrent(dir_->path()));
-    platform_ = std::make_unique<testing::FakePlatform>();
-    form_ = std::make_unique<Form1>(*platform_);
-    form_->startUp();
-    form_->show();
-    form_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-}
-
-void TestToolCommands::cleanup()
-{
-    form_.reset();
-    discardClosedWindows();
-    platform_.reset();
-}
 
 void TestToolCommands::infoWindowOpensOnceAndComesToFront_data()
 {
@@ -121,7 +88,7 @@ void TestToolCommands::infoWindowOpensOnceAndComesToFront()
     QFETCH(QString, window);
     QFETCH(bool, maximized);
 
-    auto *command = form_->findChild<QPushButton *>(button);
+    auto *command = form().findChild<QPushButton *>(button);
     QVERIFY(command);
     QVERIFY(topLevelsNamed(window).isEmpty());
 
@@ -132,12 +99,12 @@ void TestToolCommands::infoWindowOpensOnceAndComesToFront()
     QVERIFY(!first->parentWidget());
     QCOMPARE(first->isMaximized(), maximized);
     QVERIFY(QTest::qWaitForWindowActive(first));
-    QVERIFY(form_->isVisible());
-    QVERIFY(form_->isEnabled());
+    QVERIFY(form().isVisible());
+    QVERIFY(form().isEnabled());
 
     // The user goes back to digitizing, then asks for the same aid again.
-    form_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    form().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form()));
     command->click();
     QCOMPARE(topLevelsNamed(window), QList<QWidget *>{first.data()});
     QVERIFY(first->isVisible());
@@ -169,7 +136,7 @@ void TestToolCommands::infoWindowAfterItsOwnButtonOrCloseBox()
     QFETCH(bool, closeBox);
     QFETCH(bool, mainWindowToFront);
 
-    auto *command = form_->findChild<QPushButton *>(button);
+    auto *command = form().findChild<QPushButton *>(button);
     command->click();
     QPointer<QWidget> first = visibleTopLevelsNamed(window).value(0);
     QVERIFY(first);
@@ -185,7 +152,7 @@ void TestToolCommands::infoWindowAfterItsOwnButtonOrCloseBox()
         QVERIFY(!first->isVisible());
     }
     if (mainWindowToFront)
-        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        QVERIFY(QTest::qWaitForWindowActive(&form()));
 
     command->click();
     const QList<QWidget *> reopened = visibleTopLevelsNamed(window);
@@ -219,40 +186,40 @@ void TestToolCommands::magnifierLaunchOrder()
     QFETCH(QStringList, requestsPerClick);
     QFETCH(bool, ownMagnifier);
 
-    platform_->startablePrograms = startable;
-    auto *command = form_->findChild<QPushButton *>(QStringLiteral("Command18"));
+    platform().startablePrograms = startable;
+    auto *command = form().findChild<QPushButton *>(QStringLiteral("Command18"));
 
     command->click();
-    QCOMPARE(describe(platform_->startRequests), requestsPerClick);
+    QCOMPARE(describe(platform().startRequests), requestsPerClick);
     const QList<QWidget *> shown = visibleTopLevelsNamed(QStringLiteral("MagnifierWindow"));
     QCOMPARE(shown.size(), ownMagnifier ? 1 : 0);
 
     // A second click tries the system magnifier again; the program's own stays one window.
     command->click();
-    QCOMPARE(describe(platform_->startRequests), requestsPerClick + requestsPerClick);
+    QCOMPARE(describe(platform().startRequests), requestsPerClick + requestsPerClick);
     QCOMPARE(visibleTopLevelsNamed(QStringLiteral("MagnifierWindow")), shown);
     QCOMPARE(topLevelsNamed(QStringLiteral("MagnifierWindow")).size(), ownMagnifier ? 1 : 0);
-    QVERIFY(platform_->messages.isEmpty());
+    QVERIFY(platform().messages.isEmpty());
 }
 
 void TestToolCommands::ownMagnifierStandsBesideTheCanvas()
 {
-    form_->findChild<QPushButton *>(QStringLiteral("Command18"))->click();
+    form().findChild<QPushButton *>(QStringLiteral("Command18"))->click();
     QWidget *magnifier = visibleTopLevelsNamed(QStringLiteral("MagnifierWindow")).value(0);
     QVERIFY(magnifier);
     QCOMPARE(magnifier->windowTitle(), QStringLiteral("Büyüteç"));
 
     // It stands beside the canvas, inside the screen, without covering the graph.
     const QRect onScreen = magnifier->frameGeometry();
-    QVERIFY(QRect(QPoint(0, 0), platform_->screen).contains(onScreen));
-    const QWidget *canvas = form_->findChild<QWidget *>(QStringLiteral("Picture1"));
+    QVERIFY(QRect(QPoint(0, 0), platform().screen).contains(onScreen));
+    const QWidget *canvas = form().findChild<QWidget *>(QStringLiteral("Picture1"));
     const QRect canvasOnScreen(canvas->mapToGlobal(QPoint(0, 0)), canvas->size());
     QVERIFY(!onScreen.intersects(canvasOnScreen));
 }
 
 void TestToolCommands::ownMagnifierClosedByItsBoxIsMadeAnew()
 {
-    auto *command = form_->findChild<QPushButton *>(QStringLiteral("Command18"));
+    auto *command = form().findChild<QPushButton *>(QStringLiteral("Command18"));
     command->click();
     QPointer<QWidget> first = visibleTopLevelsNamed(QStringLiteral("MagnifierWindow")).value(0);
     QVERIFY(first);
@@ -268,12 +235,12 @@ void TestToolCommands::ownMagnifierClosedByItsBoxIsMadeAnew()
 
 void TestToolCommands::ownMagnifierHidesWithTheMainWindow()
 {
-    form_->findChild<QPushButton *>(QStringLiteral("Command18"))->click();
+    form().findChild<QPushButton *>(QStringLiteral("Command18"))->click();
     QPointer<QWidget> magnifier = visibleTopLevelsNamed(QStringLiteral("MagnifierWindow")).value(0);
     QVERIFY(magnifier);
 
-    form_->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-    QCOMPARE(platform_->endProgramCalls, 1);
+    form().findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    QCOMPARE(platform().endProgramCalls, 1);
     QVERIFY(!magnifier || !magnifier->isVisible());
 }
 
