@@ -1,5 +1,6 @@
 #include "tests/support/fake_platform.h"
 #include "tests/support/sample_calibration.h"
+#include "ui/canvas/frame_pacer.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/main/form1.h"
 
@@ -74,6 +75,15 @@ qint64 areaOf(const QRegion &region)
     for (const QRect &r : region)
         area += qint64(r.width()) * r.height();
     return area;
+}
+
+// Lets the window's next frame come: the changes of the moves so far are then painted.
+void waitForFrame(QWidget &window)
+{
+    QCoreApplication::processEvents();
+    const FramePacer *pacer = FramePacer::of(window);
+    QVERIFY(pacer);
+    QTRY_VERIFY(!pacer->isHolding());
 }
 
 // The window as the offscreen platform holds it after its last repaint.
@@ -464,9 +474,9 @@ void TestLiveReadout::armsMoveWithoutTrails()
     };
 
     sendMove(canvas(), QPoint(50, 40));
-    QCoreApplication::processEvents();
+    waitForFrame(form());
     sendMove(canvas(), QPoint(120, 90));
-    QCoreApplication::processEvents();
+    waitForFrame(form());
     QImage shown = shownOnScreen(form());
 
     const QRgb black = qRgb(0, 0, 0);
@@ -493,7 +503,7 @@ void TestLiveReadout::armsMoveWithoutTrails()
     // Back to the small cross: the next move takes the arms away.
     form().controls().Option2->setChecked(true);
     sendMove(canvas(), QPoint(120, 90));
-    QCoreApplication::processEvents();
+    waitForFrame(form());
     shown = shownOnScreen(form());
     QCOMPARE(shownAt(shown, 10, 90), background);
     QCOMPARE(shownAt(shown, 120, 10), background);
@@ -506,7 +516,7 @@ void TestLiveReadout::repaintsOnlyWhatChanged()
     c.Option1->setChecked(true);
     showForm();
     sendMove(canvas(), kWorkedExamplePixel);
-    QCoreApplication::processEvents();
+    waitForFrame(form());
 
     PaintRecorder recorder;
     const std::array<QWidget *, 7> watched = {&form(),   c.Picture1, c.Label4, c.Label5,
@@ -516,12 +526,12 @@ void TestLiveReadout::repaintsOnlyWhatChanged()
 
     // The same position again changes nothing on the screen.
     sendMove(canvas(), kWorkedExamplePixel);
-    QCoreApplication::processEvents();
+    waitForFrame(form());
     QCOMPARE(recorder.painted.size(), 0);
 
     // One pixel on: the arms' strips and the position labels, never the whole canvas or window.
     sendMove(canvas(), kWorkedExamplePixel + QPoint(1, 1));
-    QCoreApplication::processEvents();
+    waitForFrame(form());
     QHash<QString, QRegion> painted;
     for (const auto &[name, region] : recorder.painted)
         painted[name] += region;

@@ -2,6 +2,7 @@
 #include "core/general_number_text.h"
 #include "core/number_format.h"
 #include "core/pointer_style.h"
+#include "ui/canvas/frame_pacer.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/canvas/point_capture.h"
 #include "ui/main/form1.h"
@@ -185,6 +186,9 @@ void LiveReadout::placeArms(GraphCanvas &canvas, float x, float y)
 void connectLiveReadout(Form1 &form)
 {
     auto *readout = new LiveReadout(form);
+    // The readout and the crosshair change at every move; the screen shows them once a frame.
+    auto *pacer = new FramePacer(form);
+    pacer->paintPressesAtOnce(*form.controls().Picture1);
     QObject::connect(form.controls().Picture1, &GraphCanvas::mouseMoved, readout,
                      &LiveReadout::mouseMoved);
 }
