@@ -22,13 +22,15 @@ void MainWindowTest::init()
     QVERIFY(folder_->isValid());
     QVERIFY(QDir::setCurrent(folder_->path()));
     platform_ = std::make_unique<FakePlatform>();
-    form_ = std::make_unique<Form1>(*platform_);
-    form_->startUp();
     switch (start_) {
     case Start::Hidden:
+        startWindow();
         break;
     case Start::ShownAndActive:
+        startWindow();
         QVERIFY(showActive());
+        break;
+    case Start::ByTheTest:
         break;
     }
 }
@@ -40,6 +42,17 @@ void MainWindowTest::cleanup()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     platform_.reset();
     folder_.reset();
+}
+
+const MainWindowControls &MainWindowTest::controls() const
+{
+    return form_->controls();
+}
+
+void MainWindowTest::startWindow()
+{
+    form_ = std::make_unique<Form1>(*platform_);
+    form_->startUp();
 }
 
 bool MainWindowTest::showActive()

@@ -16,6 +16,7 @@ class QWidget;
 namespace tarlen {
 class Form1;
 class GraphCanvas;
+struct MainWindowControls;
 } // namespace tarlen
 
 namespace tarlen::testing {
@@ -27,7 +28,12 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 public:
-    enum class Start { Hidden, ShownAndActive };
+    enum class Start {
+        Hidden,
+        ShownAndActive,
+        // The test sets up the platform (a screen size, say) first, then calls startWindow().
+        ByTheTest,
+    };
 
     explicit MainWindowTest(Start start = Start::Hidden);
     ~MainWindowTest() override;
@@ -38,9 +44,12 @@ protected slots:
 
 protected:
     Form1 &form() { return *form_; }
+    const MainWindowControls &controls() const;
     FakePlatform &platform() { return *platform_; }
     QString workingFolder() const { return folder_->path(); }
 
+    // Makes the main window on the platform and runs its start-up.
+    void startWindow();
     // Shows the main window and waits until it is the active one; false if it never is.
     bool showActive();
 

@@ -1,4 +1,5 @@
 #include "tests/support/fake_platform.h"
+#include "tests/support/main_window_test.h"
 #include "tests/ui/graph_picture_files.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/graphfile/graph_opening.h"
@@ -11,12 +12,12 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 #include <memory>
 
 using namespace tarlen;
+using namespace tarlen::testing;
 using testing::encoded;
 using testing::writeBytes;
 
@@ -32,12 +33,6 @@ QImage positionPicture(QSize size)
     return picture;
 }
 
-QByteArray fileBytes(const QString &name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 void turnWheel(QWidget *widget, int delta, Qt::KeyboardModifiers modifiers)
 {
     const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
@@ -48,12 +43,13 @@ void turnWheel(QWidget *widget, int delta, Qt::KeyboardModifiers modifiers)
 
 } // namespace
 
-class TestCanvasViewport : public QObject {
+class TestCanvasViewport : public testing::MainWindowTest {
     Q_OBJECT
 
-private slots:
-    void init();
+public:
+    TestCanvasViewport() : MainWindowTest(Start::ByTheTest) {}
 
+private slots:
     void scrolledPressIsThePicturePixel_data();
     void scrolledPressIsThePicturePixel();
     void everyControlInsideTheAvailableArea_data();
@@ -63,27 +59,18 @@ private slots:
 
 private:
     // A started, shown main window on a screen of the given size with the big picture opened.
-    void openBig(Form1 &form, QSize picture);
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    QString work_;
+    void openBig(QSize screen, QSize picture);
 };
 
-void TestCanvasViewport::init()
+void TestCanvasViewport::openBig(QSize screen, QSize picture)
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    work_ = QFileInfo(dir_->path()).canonicalFilePath();
-    QVERIFY(QDir::setCurrent(work_));
-}
-
-void TestCanvasViewport::openBig(Form1 &form, QSize picture)
-{
-    QVERIFY(writeBytes(work_ + "/tarama.png", encoded(positionPicture(picture), "PNG")));
-    form.startUp();
-    form.show();
-    QVERIFY(openGraphPicture(form, "tarama.png"));
-    QCOMPARE(form.controls().Picture1->picture().size(), picture);
+    platform().screen = screen;
+    startWindow();
+    const QString work = QFileInfo(workingFolder()).canonicalFilePath();
+    QVERIFY(writeBytes(work + "/tarama.png", encoded(positionPicture(picture), "PNG")));
+    form().show();
+    QVERIFY(openGraphPicture(form(), "tarama.png"));
+    QCOMPARE(form().controls().Picture1->picture().size(), picture);
 }
 
 void TestCanvasViewport::scrolledPressIsThePicturePixel_data()
@@ -102,11 +89,8 @@ void TestCanvasViewport::scrolledPressIsThePicturePixel()
     QFETCH(QPoint, offset);
     QFETCH(QPoint, pixel);
 
-    testing::FakePlatform platform;
-    platform.screen = QSize(1024, 768);
-    Form1 form(platform);
-    openBig(form, QSize(3000, 2000));
-    GraphCanvas *canvas = form.controls().Picture1;
+    openBig(QSize(1024, 768), QSize(3000, 2000));
+    GraphCanvas *canvas = form().controls().Picture1;
     canvas->scrollTo(offset);
     const QPoint shown = canvas->scrollOffset();
     QVERIFY(shown.x() <= pixel.x() && shown.y() <= pixel.y());
@@ -117,14 +101,14 @@ void TestCanvasViewport::scrolledPressIsThePicturePixel()
     QMouseEvent move(QEvent::MouseMove, widgetPos, canvas->mapToGlobal(widgetPos), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(canvas, &move);
-    QCOMPARE(form.controls().Label4->text(), QString::number(pixel.x() * 15));
-    QCOMPARE(form.controls().Label5->text(), QString::number(pixel.y() * 15));
+    QCOMPARE(form().controls().Label4->text(), QString::number(pixel.x() * 15));
+    QCOMPARE(form().controls().Label5->text(), QString::number(pixel.y() * 15));
 
     // A recorded point: the pending click, the record and the marker are at the pixel.
-    form.controls().Command8->click();
+    form().controls().Command8->click();
     QTest::mouseClick(canvas, Qt::LeftButton, {}, widgetPos);
-    QCOMPARE(form.state().pendingX0, float(pixel.x() * 15));
-    QCOMPARE(form.state().pendingY0, float(pixel.y() * 15));
+    QCOMPARE(form().state().pendingX0, float(pixel.x() * 15));
+    QCOMPARE(form().state().pendingY0, float(pixel.y() * 15));
     QVERIFY(fileBytes("tarama_1.txt") != QByteArray("<missing>"));
     const QImage &layer = canvas->drawingLayer();
     QVERIFY(qAlpha(layer.pixel(pixel)) != 0 || qAlpha(layer.pixel(pixel + QPoint(2, 0))) != 0);
@@ -161,29 +145,23 @@ void TestCanvasViewport::everyControlInsideTheAvailableArea()
     QFETCH(QSize, screen);
     QFETCH(QSize, picture);
 
-    testing::FakePlatform platform;
-    platform.screen = screen;
-    Form1 form(platform);
-    openBig(form, picture);
+    openBig(screen, picture);
 
     const QRect area(QPoint(0, 0), availableClientArea(screen));
-    for (QWidget *child : form.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+    for (QWidget *child : form().findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         // Line1, the command column's separator, runs down the whole window by design.
         if (child->isVisible() && !child->objectName().isEmpty() && child->objectName() != u"Line1")
             QVERIFY2(area.contains(child->geometry()), qPrintable(child->objectName()));
-    const GraphCanvas *canvas = form.controls().Picture1;
+    const GraphCanvas *canvas = form().controls().Picture1;
     QVERIFY(canvas->findChild<QScrollBar *>("Picture1HScroll")->isVisible() ||
             canvas->findChild<QScrollBar *>("Picture1VScroll")->isVisible());
-    QVERIFY(platform.messages.isEmpty());
+    QVERIFY(platform().messages.isEmpty());
 }
 
 void TestCanvasViewport::wheelScrollsDownAndShiftWheelAcross()
 {
-    testing::FakePlatform platform;
-    platform.screen = QSize(1024, 768);
-    Form1 form(platform);
-    openBig(form, QSize(3000, 2000));
-    GraphCanvas *canvas = form.controls().Picture1;
+    openBig(QSize(1024, 768), QSize(3000, 2000));
+    GraphCanvas *canvas = form().controls().Picture1;
 
     turnWheel(canvas, -120, Qt::NoModifier);
     const QPoint down = canvas->scrollOffset();
@@ -200,11 +178,8 @@ void TestCanvasViewport::wheelScrollsDownAndShiftWheelAcross()
 
 void TestCanvasViewport::fittingPictureHasNoScrollBars()
 {
-    testing::FakePlatform platform;
-    platform.screen = QSize(1024, 768);
-    Form1 form(platform);
-    openBig(form, QSize(600, 400));
-    const GraphCanvas *canvas = form.controls().Picture1;
+    openBig(QSize(1024, 768), QSize(600, 400));
+    const GraphCanvas *canvas = form().controls().Picture1;
 
     QCOMPARE(canvas->size(), QSize(604, 404));
     QCOMPARE(canvas->contentsRect(), QRect(2, 2, 600, 400));

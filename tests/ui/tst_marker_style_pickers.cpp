@@ -1,4 +1,5 @@
 #include "tests/support/fake_platform.h"
+#include "tests/support/main_window_test.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/canvas/picture_box.h"
 #include "ui/main/form1.h"
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <array>
 #include <memory>
@@ -15,6 +15,7 @@
 #include <utility>
 
 using namespace tarlen;
+using namespace tarlen::testing;
 
 namespace {
 
@@ -76,13 +77,10 @@ QRect paintedExtent(const QImage &layer)
 
 } // namespace
 
-class TestMarkerStylePickers : public QObject {
+class TestMarkerStylePickers : public testing::MainWindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void symbolStrip_data();
     void symbolStrip();
     void thicknessPicker_data();
@@ -92,32 +90,7 @@ private slots:
     void dotResetsTheThicknessButNotItsPicture();
     void sizeScrollBar_data();
     void sizeScrollBar();
-
-private:
-    Form1 &form() { return *form_; }
-    const MainWindowControls &controls() { return form_->controls(); }
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<testing::FakePlatform> platform_;
-    std::unique_ptr<Form1> form_;
 };
-
-void TestMarkerStylePickers::init()
-{
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    QVERIFY(QDir::setCurrent(dir_->path()));
-    platform_ = std::make_unique<testing::FakePlatform>();
-    form_ = std::make_unique<Form1>(*platform_);
-    form_->startUp();
-}
-
-void TestMarkerStylePickers::cleanup()
-{
-    form_.reset();
-    platform_.reset();
-    dir_.reset();
-}
 
 void TestMarkerStylePickers::symbolStrip_data()
 {
