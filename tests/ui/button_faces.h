@@ -55,3 +55,14 @@ inline ButtonFace measureButtonFace(QAbstractButton &button, const QColor &face)
             result.focusFramePixels += plain.pixel(x, y) != focused.pixel(x, y);
     return result;
 }
+
+// A button whose face colour is given shows it flat: most of its inside is exactly that colour
+// (the rest is the caption, or a picture), the caption is in the text colour and the focus frame
+// shows.
+inline void verifyFlatButtonFace(QAbstractButton &button, const QColor &face)
+{
+    const ButtonFace shown = measureButtonFace(button, face);
+    QVERIFY2(shown.faceShare > 0.5, qPrintable(QString::number(shown.faceShare)));
+    QVERIFY(shown.captionInTextColour);
+    QVERIFY(shown.focusFramePixels > 0);
+}

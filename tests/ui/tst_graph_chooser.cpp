@@ -220,10 +220,9 @@ void TestGraphChooser::windowLooks()
     QCOMPARE(ok->palette().color(QPalette::Button), QColor(0xFF, 0xFF, 0xE1));
     QVERIFY(cancel->palette().color(QPalette::Button) != QColor(0xFF, 0xFF, 0xE1));
     // "Tamam" shows its face colour flat, not washed out by a gradient.
-    const ButtonFace face = measureButtonFace(*ok, QColor(0xFF, 0xFF, 0xE1));
-    QVERIFY2(face.faceShare > 0.5, qPrintable(QString::number(face.faceShare)));
-    QVERIFY(face.captionInTextColour);
-    QVERIFY(face.focusFramePixels > 0);
+    verifyFlatButtonFace(*ok, QColor(0xFF, 0xFF, 0xE1));
+    if (QTest::currentTestFailed())
+        return;
 
     // Tab order: Drive1, Dir1, File1, Command1, Command2.
     QWidget *expected[] = {driveList(&chooser), folderList(&chooser), fileList(&chooser), ok,
