@@ -1,4 +1,5 @@
 #include "tests/support/fake_platform.h"
+#include "tests/support/main_window_test.h"
 #include "tests/support/sample_calibration.h"
 #include "ui/canvas/frame_pacer.h"
 #include "ui/canvas/graph_canvas.h"
@@ -14,12 +15,12 @@
 #include <QPaintEvent>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <array>
 #include <memory>
 
 using namespace tarlen;
+using namespace tarlen::testing;
 
 namespace {
 
@@ -94,13 +95,10 @@ QImage shownOnScreen(QWidget &window)
 
 } // namespace
 
-class TestLiveReadout : public QObject {
+class TestLiveReadout : public testing::MainWindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void designCaptionsBeforeAnyMove();
     void workedExampleReadout_data();
     void workedExampleReadout();
@@ -119,37 +117,15 @@ private slots:
     void repaintsOnlyWhatChanged();
 
 private:
-    Form1 &form() { return *form_; }
-    GraphCanvas &canvas() { return *form_->controls().Picture1; }
+    GraphCanvas &canvas() { return *controls().Picture1; }
     void showForm();
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<testing::FakePlatform> platform_;
-    std::unique_ptr<Form1> form_;
 };
-
-void TestLiveReadout::init()
-{
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    QVERIFY(QDir::setCurrent(dir_->path()));
-    platform_ = std::make_unique<testing::FakePlatform>();
-    form_ = std::make_unique<Form1>(*platform_);
-    form_->startUp();
-}
-
-void TestLiveReadout::cleanup()
-{
-    form_.reset();
-    platform_.reset();
-    dir_.reset();
-}
 
 void TestLiveReadout::showForm()
 {
-    form_->move(0, 0);
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    form().move(0, 0);
+    form().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form()));
     QCoreApplication::processEvents();
 }
 
@@ -197,7 +173,7 @@ void TestLiveReadout::workedExampleReadout()
     QFETCH(QString, xText);
     QFETCH(QString, yText);
 
-    platform_->separator = separator;
+    platform().separator = separator;
     setWorkedExample(form());
     form().findChild<QRadioButton *>(xOption)->setChecked(true);
     form().findChild<QRadioButton *>(yOption)->setChecked(true);
