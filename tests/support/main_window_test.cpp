@@ -3,10 +3,10 @@
 #include "ui/canvas/graph_canvas.h"
 #include "ui/main/form1.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QTest>
 
 namespace tarlen::testing {
@@ -78,18 +78,18 @@ QByteArray fileBytes(const QString &name)
     return file.readAll();
 }
 
-QListWidget *valuesList(Form1 &form)
+QAbstractItemView *valuesList(Form1 &form)
 {
     QWidget *values = form.windows().loaded(SecondaryWindow::Form5);
-    return values ? values->findChild<QListWidget *>(QStringLiteral("List1")) : nullptr;
+    return values ? values->findChild<QAbstractItemView *>(QStringLiteral("List1")) : nullptr;
 }
 
 QStringList valuesEntries(Form1 &form)
 {
     QStringList entries;
-    if (QListWidget *list = valuesList(form))
-        for (int i = 0; i < list->count(); ++i)
-            entries.append(list->item(i)->text());
+    if (QAbstractItemView *list = valuesList(form))
+        for (int i = 0; i < list->model()->rowCount(); ++i)
+            entries.append(list->model()->index(i, 0).data().toString());
     return entries;
 }
 

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-class QListWidget;
+class QAbstractItemView;
 class QWidget;
 
 namespace tarlen {
@@ -69,7 +69,7 @@ void pressAt(Form1 &form, int xTwips, int yTwips, Qt::MouseButton button = Qt::L
 QByteArray fileBytes(const QString &name);
 
 // The values window's list, when that window is loaded.
-QListWidget *valuesList(Form1 &form);
+QAbstractItemView *valuesList(Form1 &form);
 // The entries of the values window's list; none when the window is not loaded.
 QStringList valuesEntries(Form1 &form);
 

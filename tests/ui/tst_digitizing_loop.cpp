@@ -3,12 +3,12 @@
 #include "ui/main/form1.h"
 #include "ui/main/main_window_controls.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -151,14 +151,14 @@ void TestDigitizingLoop::twoCurvesOfTheSampleGraph()
     QVERIFY2(line1.startsWith("15,0  0,2\r\n"), line1.constData());
     QCOMPARE(line1, expectedFile);
 
-    auto *list = form.windows().loaded(SecondaryWindow::Form5)->findChild<QListWidget *>(
+    auto *list = form.windows().loaded(SecondaryWindow::Form5)->findChild<QAbstractItemView *>(
         QStringLiteral("List1"));
     QVERIFY(list);
     QStringList listed;
-    for (int i = 0; i < list->count(); ++i)
-        listed.append(list->item(i)->text());
+    for (int i = 0; i < list->model()->rowCount(); ++i)
+        listed.append(list->model()->index(i, 0).data().toString());
     QCOMPARE(listed, expectedList);
-    QCOMPARE(list->currentRow(), list->count() - 1);
+    QCOMPARE(list->currentIndex().row(), list->model()->rowCount() - 1);
     QCOMPARE(list->palette().color(QPalette::Text), QColor(0, 0, 128));
     QCOMPARE(c.Text6->text(), oneDecimal(curve1.last().x));
     QCOMPARE(c.Text7->text(), oneDecimal(curve1.last().y));
@@ -172,7 +172,7 @@ void TestDigitizingLoop::twoCurvesOfTheSampleGraph()
         QCOMPARE(kept[i].simplified().split(' '),
                  (QList<QByteArray>{oneDecimal(curve1[i].x).toLatin1(),
                                     oneDecimal(curve1[i].y).toLatin1()}));
-    QCOMPARE(list->count(), curve1.size());
+    QCOMPARE(list->model()->rowCount(), curve1.size());
     QCOMPARE(c.Label19->text(), QStringLiteral("_1.txt"));
 
     // Curve 2 belongs to the right-hand y scale, linear from 0 at row 278 to 8 at row 30: the
@@ -187,7 +187,7 @@ void TestDigitizingLoop::twoCurvesOfTheSampleGraph()
     typeInto(c.Text4, QStringLiteral("8"));
     QTest::mouseClick(c.Check2, Qt::LeftButton);
     QCOMPARE(c.Check2->checkState(), Qt::Unchecked);
-    QCOMPARE(list->count(), curve1.size() + 2);
+    QCOMPARE(list->model()->rowCount(), curve1.size() + 2);
 
     // Line 2: the numbering runs on and the list turns green.
     QTest::mouseClick(c.Command8, Qt::LeftButton);
@@ -202,8 +202,8 @@ void TestDigitizingLoop::twoCurvesOfTheSampleGraph()
     QCOMPARE(fileBytes(QStringLiteral("_2.txt")), expectedLine2);
     // The two re-calibration presses on line 1 were stored too, so line 2 starts at 12.
     const qsizetype stored = curve1.size() + 2 + curve2.size();
-    QCOMPARE(list->count(), stored);
-    QCOMPARE(list->item(static_cast<int>(curve1.size() + 2))->text(),
+    QCOMPARE(list->model()->rowCount(), stored);
+    QCOMPARE(list->model()->index(static_cast<int>(curve1.size() + 2), 0).data().toString(),
              QStringLiteral(" %1   %2    %3")
                  .arg(curve1.size() + 3)
                  .arg(oneDecimal(curve2.first().x), oneDecimal(curve2.first().y)));

@@ -6,6 +6,7 @@
 #include "ui/main/form1.h"
 #include "ui/windows/form5_values.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDropEvent>
@@ -220,7 +221,7 @@ void TestGraphLoading::confirmUnlocksNamesAndKeepsTheRest()
     QVERIFY(c.Check2->isChecked());
     QVERIFY(!c.Check1->isChecked());
     QCOMPARE(state.refY1Pos, 450.0f);
-    QCOMPARE(values->findChild<QListWidget *>("List1")->count(), 1);
+    QCOMPARE(values->findChild<QAbstractItemView *>("List1")->model()->rowCount(), 1);
     QCOMPARE(c.Picture1->picture().size(), QSize(300, 200));
     // Confirming writes no points file.
     QVERIFY(!QFileInfo::exists(work_ + "/eğri_0.txt"));
@@ -413,7 +414,7 @@ void TestGraphLoading::noPointGoesIntoAnotherPicturesFile()
     QVERIFY(!QFile::exists(QStringLiteral("kucuk_1.txt")));
     QCOMPARE(form.state().pointCount, 0);
     QWidget *values = form.windows().loaded(SecondaryWindow::Form5);
-    QVERIFY(!values || values->findChild<QListWidget *>("List1")->count() == 0);
+    QVERIFY(!values || values->findChild<QAbstractItemView *>("List1")->model()->rowCount() == 0);
     QCOMPARE(platform.messages.size(), 1);
     QVERIFY2(platform.messages.first().text.contains(QStringLiteral("kucuk_1.txt")),
              qPrintable(platform.messages.first().text));

@@ -5,12 +5,12 @@
 #include "ui/main/form1.h"
 #include "ui/main/main_window_controls.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -39,7 +39,7 @@ void writeFile(const QString &name, const QByteArray &contents)
 
 QColor listColour(Form1 &form)
 {
-    QListWidget *list = valuesList(form);
+    QAbstractItemView *list = valuesList(form);
     return list ? list->palette().color(QPalette::Text) : QColor();
 }
 
@@ -132,7 +132,7 @@ void TestLineCommands::listColourFollowsTheLine()
 
     QCOMPARE(form().state().lineNumber, lines);
     QCOMPARE(listColour(form()), colour);
-    QCOMPARE(valuesList(form())->count(), 1);
+    QCOMPARE(valuesList(form())->model()->rowCount(), 1);
 }
 
 void TestLineCommands::valuesWindowMadeLaterShowsTheLineColour()
@@ -366,7 +366,7 @@ void TestLineCommands::clearSymbolsWipesOnlyTheMarkers()
     QCOMPARE(c.Picture1->currentPoint(), QPointF(0, 0));
     QCOMPARE(c.Picture1->picture(), picture);
     QCOMPARE(fileBytes(QStringLiteral("_1.txt")), records);
-    QCOMPARE(valuesList(form())->count(), 2);
+    QCOMPARE(valuesList(form())->model()->rowCount(), 2);
     QCOMPARE(form().state().pointCount, before.pointCount);
     QCOMPARE(form().state().symbolKind, before.symbolKind);
     QCOMPARE(form().state().symbolSize, before.symbolSize);

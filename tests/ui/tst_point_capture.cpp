@@ -6,13 +6,13 @@
 #include "ui/main/form1.h"
 #include "ui/main/main_window_controls.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -110,7 +110,7 @@ void TestPointCapture::pressOnStartedLine()
     QVERIFY(values);
     QVERIFY(values->isVisible());
     QCOMPARE(valuesEntries(form()), QStringList{QStringLiteral(" 1   15,0000    0,1846")});
-    QCOMPARE(valuesList(form())->currentRow(), 0);
+    QCOMPARE(valuesList(form())->currentIndex().row(), 0);
 
     // The default marker is a blue circle of size 2 around the pressed pixel (125, 267).
     const QImage &layer = form().controls().Picture1->drawingLayer();

@@ -7,10 +7,10 @@
 #include "ui/windows/user_guide_text.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -312,9 +312,10 @@ void TestSecondaryWindows::closeButtonHides()
 void TestSecondaryWindows::valuesListKeepsOrderAndSelectsLast()
 {
     Form5 form;
-    auto *list = form.findChild<QListWidget *>(QStringLiteral("List1"));
+    auto *list = form.findChild<QAbstractItemView *>(QStringLiteral("List1"));
     QVERIFY(list);
-    QCOMPARE(list->count(), 0);
+    const QAbstractItemModel *lines = list->model();
+    QCOMPARE(lines->rowCount(), 0);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -324,36 +325,38 @@ void TestSecondaryWindows::valuesListKeepsOrderAndSelectsLast()
         entries << QStringLiteral("%1   %2,5   %3,25").arg(i).arg(i * 3).arg(100 - i);
     for (const QString &entry : entries) {
         form.appendEntry(entry);
-        QCOMPARE(list->currentRow(), list->count() - 1);
+        QCOMPARE(list->currentIndex().row(), lines->rowCount() - 1);
     }
     form.clearDrawingSurface();
 
     QStringList shown;
-    for (int i = 0; i < list->count(); ++i)
-        shown << list->item(i)->text();
+    for (int i = 0; i < lines->rowCount(); ++i)
+        shown << lines->index(i, 0).data().toString();
     QCOMPARE(shown, entries);
-    QCOMPARE(list->selectedItems().size(), 1);
-    QCOMPARE(list->selectedItems().first(), list->item(list->count() - 1));
-    QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(19))));
-    QVERIFY(!list->viewport()->rect().intersects(list->visualItemRect(list->item(0))));
+    const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected.first(), lines->index(lines->rowCount() - 1, 0));
+    QVERIFY(list->viewport()->rect().contains(list->visualRect(lines->index(19, 0))));
+    QVERIFY(!list->viewport()->rect().intersects(list->visualRect(lines->index(0, 0))));
 }
 
 void TestSecondaryWindows::valuesListColourAppliesToEveryLine()
 {
     Form5 form;
-    auto *list = form.findChild<QListWidget *>(QStringLiteral("List1"));
+    auto *list = form.findChild<QAbstractItemView *>(QStringLiteral("List1"));
     QVERIFY(list);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
     const auto lineColours = [&](const QColor &colour) {
         // The current and the selected line are drawn over a highlight; take both away.
-        list->setCurrentRow(-1);
+        list->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
         QCoreApplication::processEvents(); // lets the list lay out lines just added
         const QImage image = list->viewport()->grab().toImage();
         QList<bool> coloured;
-        for (int i = 0; i < list->count(); ++i)
-            coloured << (pixelsOf(image, list->visualItemRect(list->item(i)), colour) > 0);
+        const QAbstractItemModel *lines = list->model();
+        for (int i = 0; i < lines->rowCount(); ++i)
+            coloured << (pixelsOf(image, list->visualRect(lines->index(i, 0)), colour) > 0);
         return coloured;
     };
     const QColor teal = *Form5::lineColor(3);
