@@ -5,26 +5,18 @@
 //
 //   ./build/bench/tarlen_magnifier_move_bench --benchmark_repetitions=5
 //       --benchmark_report_aggregates_only=true
-#include "tests/support/fake_platform.h"
+#include "bench/window_bench.h"
+#include "tests/support/sample_calibration.h"
 #include "ui/canvas/graph_canvas.h"
-#include "ui/main/form1.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QDir>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cmath>
 #include <vector>
 
 namespace {
 
 constexpr int kMoves = 10000;
-constexpr QSize kWindowSize(1024, 768);
 
 // Counts the paints of the window it watches, to show that the magnifier really repaints.
 class PaintCounter : public QObject {
@@ -52,61 +44,30 @@ class MagnifiedWindow {
 public:
     MagnifiedWindow(const QImage *picture, bool magnifier)
     {
-        form_.startUp();
-        const tarlen::MainWindowControls &c = form_.controls();
+        const tarlen::MainWindowControls &c = window_.form().controls();
         if (picture)
             c.Picture1->setPicture(*picture);
-        c.Text1->setText(QStringLiteral("10"));
-        c.Text3->setText(QStringLiteral("60"));
-        c.Text2->setText(QStringLiteral("0.1"));
-        c.Text4->setText(QStringLiteral("1e5"));
-        tarlen::DigitizerState &state = form_.state();
-        state.refX0Pos = 1320;
-        state.refX1Pos = 6870;
-        state.refY0Pos = 4170;
-        state.refY1Pos = 450;
-        c.Option1->setChecked(true);
-        form_.resize(kWindowSize);
-        form_.show();
-        if (magnifier)
+        tarlen::testing::calibrateSampleGraph(window_.form());
+        window_.show();
+        if (magnifier) {
             c.Command18->click();
-        QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+        }
         for (QWidget *w : QApplication::topLevelWidgets())
             if (w->objectName() == u"MagnifierWindow" && w->isVisible())
                 w->installEventFilter(&magnifierPaints_);
     }
 
     int magnifierPaints() const { return magnifierPaints_.paints; }
-
-    // A smooth path, a few pixels a step, over the part of the canvas inside the window.
+    tarlen::GraphCanvas &canvas() const { return window_.canvas(); }
     std::vector<QPointF> path() const
     {
-        const tarlen::GraphCanvas &canvas = *form_.controls().Picture1;
-        const QRect inside = canvas.contentsRect();
-        const QPoint shownEnd = canvas.mapFrom(&form_, QPoint(form_.width(), form_.height()));
-        const double width = std::min(inside.right(), shownEnd.x() - 1) - inside.left();
-        const double height = std::min(inside.bottom(), shownEnd.y() - 1) - inside.top();
-        std::vector<QPointF> points;
-        points.reserve(kMoves);
-        for (int i = 0; i < kMoves; ++i)
-            points.emplace_back(
-                std::floor(inside.left() + width * (0.5 + 0.5 * std::sin(i * 0.0131))),
-                std::floor(inside.top() + height * (0.5 + 0.5 * std::sin(i * 0.0173))));
-        return points;
-    }
-
-    void move(const QPointF &at)
-    {
-        tarlen::GraphCanvas &canvas = *form_.controls().Picture1;
-        QMouseEvent event(QEvent::MouseMove, at, canvas.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(&canvas, &event);
+        return tarlen::bench::handPath(window_.shownCanvasArea(), kMoves);
     }
 
 private:
     PaintCounter magnifierPaints_;
-    tarlen::testing::FakePlatform platform_;
-    tarlen::Form1 form_{platform_};
+    tarlen::bench::BenchWindow window_;
 };
 
 QImage largePicture()
@@ -127,15 +88,9 @@ QImage largePicture()
 void replayMoves(benchmark::State &run, const QImage *picture, bool magnifier)
 {
     MagnifiedWindow window(picture, magnifier);
-    const std::vector<QPointF> points = window.path();
-    std::size_t next = 0;
-    for (auto _ : run) {
-        window.move(points[next]);
-        // Each move is painted before the next, as the event loop does between two moves.
-        QCoreApplication::processEvents();
-        next = (next + 1) % points.size();
-    }
-    run.SetItemsProcessed(run.iterations());
+    // Each move is painted before the next, as the event loop does between two moves.
+    tarlen::bench::replayMoves(run, window.canvas(), window.path(),
+                               [] { QCoreApplication::processEvents(); });
     run.counters["magnifier paints a move"] =
         double(window.magnifierPaints()) / double(run.iterations());
 }
@@ -154,26 +109,15 @@ void repaintMagnifier(benchmark::State &run)
         run.SkipWithError("no magnifier window");
         return;
     }
-    const std::vector<QPointF> points = window.path();
-    std::size_t next = 0;
-    for (auto _ : run) {
-        window.move(points[next]);
-        magnifier->repaint();
-        next = (next + 1) % points.size();
-    }
-    run.SetItemsProcessed(run.iterations());
+    tarlen::bench::replayMoves(run, window.canvas(), window.path(),
+                               [magnifier] { magnifier->repaint(); });
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir folder;
-    if (folder.isValid())
-        QDir::setCurrent(folder.path());
+    tarlen::bench::WindowBenchStart start(argc, argv);
 
     static const QImage large = largePicture();
     static constexpr Run runs[] = {
@@ -195,8 +139,5 @@ int main(int argc, char **argv)
         ->Iterations(kMoves)
         ->Unit(benchmark::kMicrosecond);
 
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return start.runBenchmarks();
 }

@@ -1,26 +1,25 @@
 // Loading a 100-million-pixel JPEG and PNG through the program's reader beside Qt's reader
 // alone, the resident memory after the canvas has taken the picture, and crosshair moves over
 // a scrolled 10000 x 10000 picture.
+#include "bench/window_bench.h"
 #include "tests/support/fake_platform.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/graphfile/graph_opening.h"
 #include "ui/graphfile/graph_picture.h"
 #include "ui/main/form1.h"
 
-#include <QApplication>
-#include <QDir>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QMouseEvent>
-#include <QRadioButton>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <vector>
 
 namespace {
 
 constexpr QSize kPictureSize(10000, 10000);
+constexpr int kScrolledMoves = 10000;
 
 // A plotted graph's look: white paper, a grey grid and a dark curve.
 QImage graphLikePicture()
@@ -92,44 +91,26 @@ void residentAfterOpening(benchmark::State &run, const QString &path)
 // Full-length crosshair moves over a 10000 x 10000 picture scrolled to its middle.
 void scrolledMoves(benchmark::State &run, const QString &path)
 {
-    tarlen::testing::FakePlatform platform;
-    platform.screen = QSize(1024, 768);
-    tarlen::Form1 form(platform);
-    form.startUp();
-    tarlen::openGraphPicture(form, path);
-    form.controls().Option1->setChecked(true);
-    form.resize(1024, 768);
-    form.show();
-    tarlen::GraphCanvas &canvas = *form.controls().Picture1;
+    tarlen::bench::BenchWindow window(QSize(1024, 768));
+    tarlen::openGraphPicture(window.form(), path);
+    window.show();
+    tarlen::GraphCanvas &canvas = window.canvas();
     canvas.scrollTo(QPoint(4500, 4500));
     QCoreApplication::processEvents();
-    const QRect inside = canvas.contentsRect();
-    double i = 0;
-    for (auto _ : run) {
-        const QPointF at(
-            std::floor(inside.left() + inside.width() * (0.5 + 0.5 * std::sin(i * 0.0131))),
-            std::floor(inside.top() + inside.height() * (0.5 + 0.5 * std::sin(i * 0.0173))));
-        QMouseEvent event(QEvent::MouseMove, at, canvas.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(&canvas, &event);
-        QCoreApplication::processEvents();
-        ++i;
-    }
+    const std::vector<QPointF> moves =
+        tarlen::bench::handPath(QRectF(canvas.contentsRect()), kScrolledMoves);
+    tarlen::bench::replayMoves(run, canvas, moves, [] { QCoreApplication::processEvents(); });
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir folder;
-    if (!folder.isValid())
+    tarlen::bench::WindowBenchStart start(argc, argv);
+    if (!start.ready())
         return 1;
-    QDir::setCurrent(folder.path());
-    const QString jpeg = folder.filePath(QStringLiteral("graf.jpg"));
-    const QString png = folder.filePath(QStringLiteral("graf.png"));
+    const QString jpeg = start.filePath(QStringLiteral("graf.jpg"));
+    const QString png = start.filePath(QStringLiteral("graf.png"));
     {
         const QImage picture = graphLikePicture();
         QImageWriter(jpeg, "jpeg").write(picture);
@@ -155,11 +136,8 @@ int main(int argc, char **argv)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("move/10000 x 10000 scrolled/handler and paint",
                                  [png](benchmark::State &run) { scrolledMoves(run, png); })
-        ->Iterations(10000)
+        ->Iterations(kScrolledMoves)
         ->Unit(benchmark::kMicrosecond);
 
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return start.runBenchmarks();
 }
