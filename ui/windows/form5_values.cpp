@@ -1,8 +1,7 @@
 #include "ui/windows/form5_values.h"
 
+#include "ui/windows/line_list_box.h"
 #include "ui/windows/secondary_window_layout.h"
-
-#include <QListWidget>
 
 namespace tarlen {
 
@@ -25,19 +24,15 @@ Form5::Form5(QWidget *parent) : QWidget(parent)
 {
     applyWindowSpec(this, kWindow);
     createControls(this, kControls);
-    m_list = findChild<QListWidget *>(QStringLiteral("List1"));
-    // Every line is one line of the same font, so the list places lines by their number instead
-    // of measuring each of them again whenever a line is added; a long run stays cheap.
-    m_list->setUniformItemSizes(true);
+    m_list = findChild<LineListBox *>(QStringLiteral("List1"));
     // The canvas of the main window must keep the keyboard and the pointer while points come in.
     setAttribute(Qt::WA_ShowWithoutActivating);
 }
 
 void Form5::appendEntry(const QString &entry)
 {
-    m_list->addItem(entry);
-    m_list->setCurrentRow(m_list->count() - 1);
-    m_list->scrollToItem(m_list->currentItem());
+    m_list->appendLine(entry);
+    m_list->selectLine(m_list->lineCount() - 1);
 }
 
 void Form5::setListTextColor(const QColor &color)

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <optional>
 
-class QListWidget;
-
 namespace tarlen {
+
+class LineListBox;
 
 // "Değerler": lists every stored point of the run, one line each, in the order taken. It has
 // no behaviour of its own; point capture, the line commands and the graph chooser drive it.
@@ -30,7 +30,7 @@ public:
     static std::optional<QColor> lineColor(std::int16_t lineNumber);
 
 private:
-    QListWidget *m_list = nullptr;
+    LineListBox *m_list = nullptr;
 };
 
 } // namespace tarlen

@@ -1,6 +1,7 @@
 #include "ui/windows/secondary_window_layout.h"
 
 #include "ui/windows/flat_button_face.h"
+#include "ui/windows/line_list_box.h"
 
 #include "ui/windows/picture_store.h"
 
@@ -8,7 +9,6 @@
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
-#include <QListWidget>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -53,12 +53,8 @@ QWidget *makeControl(QWidget *window, const ControlSpec &row)
     }
     case ControlKind::Button:
         return new QPushButton(caption, window);
-    case ControlKind::ListBox: {
-        auto *list = new QListWidget(window);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setSortingEnabled(false);
-        return list;
-    }
+    case ControlKind::ListBox:
+        return new LineListBox(window);
     case ControlKind::ReadOnlyText: {
         auto *text = new QPlainTextEdit(window);
         text->setReadOnly(true);

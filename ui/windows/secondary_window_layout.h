@@ -27,7 +27,7 @@ enum class ControlKind {
     Label,            // QLabel, one line
     WrappingLabel,    // QLabel that wraps its caption within its width
     Button,           // QPushButton
-    ListBox,          // QListWidget, single selection, lines kept in the order added
+    ListBox,          // LineListBox, single selection, lines kept in the order added
     ReadOnlyText,     // QPlainTextEdit, several lines, vertical scroll bar, not editable
     SunkenPictureBox, // QLabel that takes its picture's size plus a 2-pixel sunken border
     FlatPictureBox,   // QLabel that takes its picture's size plus a 1-pixel line
