@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -40,6 +41,15 @@ protected:
     }
 };
 
+// Full-length arms around the pointer at a position in twips, as a mouse move places them.
+void placeArms(GraphCanvas &canvas, double x, double y)
+{
+    canvas.setLine(CrosshairLine::Line6, QLineF(x - 10000, y, x - 120, y));
+    canvas.setLine(CrosshairLine::Line11, QLineF(x + 130, y, x + 10000, y));
+    canvas.setLine(CrosshairLine::Line10, QLineF(x, y - 10000, x, y - 120));
+    canvas.setLine(CrosshairLine::Line12, QLineF(x, y + 10000, x, y + 120));
+}
+
 qint64 areaOf(const QRegion &region)
 {
     qint64 area = 0;
@@ -70,6 +80,7 @@ private slots:
     void crosshairArmsStartOutOfSight();
     void armsDrawInTheWindowTextColour();
     void movedArmRepaintsOnlyItsStrips();
+    void heldArmMovesPaintOnlyWhereTheArmsWereAndAre();
     void hiddenArmIsNotDrawn();
 
 private:
@@ -285,19 +296,13 @@ void TestGraphCanvas::movedArmRepaintsOnlyItsStrips()
     QVERIFY(QTest::qWaitForWindowExposed(canvas_));
     QCoreApplication::processEvents();
 
-    // Full-length arms around the pointer at pixel (100, 60), as a mouse move places them.
-    const auto placeArms = [this](double x, double y) {
-        canvas_->setLine(CrosshairLine::Line6, QLineF(x - 10000, y, x - 120, y));
-        canvas_->setLine(CrosshairLine::Line11, QLineF(x + 130, y, x + 10000, y));
-        canvas_->setLine(CrosshairLine::Line10, QLineF(x, y - 10000, x, y - 120));
-        canvas_->setLine(CrosshairLine::Line12, QLineF(x, y + 10000, x, y + 120));
-    };
-    placeArms(1500, 900);
+    // The pointer at pixel (100, 60), then two pixels on.
+    placeArms(*canvas_, 1500, 900);
     QCoreApplication::processEvents();
 
     PaintRecorder recorder;
     canvas_->installEventFilter(&recorder);
-    placeArms(1530, 930);
+    placeArms(*canvas_, 1530, 930);
     QCoreApplication::processEvents();
 
     QVERIFY(!recorder.painted.isEmpty());
@@ -312,6 +317,46 @@ void TestGraphCanvas::movedArmRepaintsOnlyItsStrips()
     QCOMPARE(shown.pixel(2 + 10, 2 + 60), qRgb(200, 200, 200));
     QCOMPARE(shown.pixel(2 + 102, 2 + 200), qRgb(0, 0, 0));
     QCOMPARE(shown.pixel(2 + 102, 2 + 62), qRgb(200, 200, 200));
+}
+
+// Held for a frame, the arms repaint where they showed and where they end, never the places
+// they passed between two paints; the screen keeps no trail of any of them.
+void TestGraphCanvas::heldArmMovesPaintOnlyWhereTheArmsWereAndAre()
+{
+    canvas_->setPicture(greyPicture(508, 349));
+    canvas_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(canvas_));
+    canvas_->holdArmMoves(true);
+    placeArms(*canvas_, 1500, 900);
+    canvas_->showArmMoves();
+    QCoreApplication::processEvents();
+
+    PaintRecorder recorder;
+    canvas_->installEventFilter(&recorder);
+    // Through the pixels (200, 160) and (300, 100) to (400, 200), the event loop running
+    // between the moves.
+    placeArms(*canvas_, 3000, 2400);
+    QCoreApplication::processEvents();
+    placeArms(*canvas_, 4500, 1500);
+    QCoreApplication::processEvents();
+    placeArms(*canvas_, 6000, 3000);
+    canvas_->showArmMoves();
+    QCoreApplication::processEvents();
+
+    const QPoint inside(2, 2);
+    // The column and the row of the passed pixel (300, 100), away from the others.
+    QVERIFY(!recorder.painted.contains(inside + QPoint(300, 300)));
+    QVERIFY(!recorder.painted.contains(inside + QPoint(20, 100)));
+    const QImage shown = canvas_->screen()
+                             ->grabWindow(canvas_->winId())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    const QRgb grey = qRgb(200, 200, 200);
+    QCOMPARE(shown.pixel(inside + QPoint(20, 200)), qRgb(0, 0, 0));
+    QCOMPARE(shown.pixel(inside + QPoint(400, 300)), qRgb(0, 0, 0));
+    for (const QPoint &passed : {QPoint(20, 60), QPoint(100, 300), QPoint(20, 160),
+                                 QPoint(200, 300), QPoint(20, 100), QPoint(300, 300)})
+        QCOMPARE(shown.pixel(inside + passed), grey);
 }
 
 void TestGraphCanvas::hiddenArmIsNotDrawn()

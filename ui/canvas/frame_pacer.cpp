@@ -64,6 +64,7 @@ void FramePacer::paintNow()
     holding_ = false;
     sincePaint_.restart();
     releasing_ = true;
+    emit aboutToPaint();
     QEvent request(QEvent::UpdateRequest);
     QCoreApplication::sendEvent(&window_, &request);
     releasing_ = false;
@@ -88,6 +89,7 @@ bool FramePacer::eventFilter(QObject *watched, QEvent *event)
         if (mayPaint() &&
             (!sincePaint_.isValid() || sincePaint_.elapsed() >= frameMilliseconds(window_))) {
             sincePaint_.restart();
+            emit aboutToPaint();
             return false;
         }
         // Qt sends no further request until this one is served: the changes gather meanwhile.

@@ -35,6 +35,10 @@ public:
     // The pacer of a window, if it has one.
     static FramePacer *of(const QWidget &window);
 
+signals:
+    // Just before the window paints: the last chance to mark what the paint must show.
+    void aboutToPaint();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

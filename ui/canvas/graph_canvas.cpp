@@ -60,6 +60,14 @@ bool insideRoundStamp(int width, int dx, int dy)
     const double ry = dy - centre;
     return rx * rx + ry * ry <= radius * radius;
 }
+
+// Whether one rectangle covering both costs less than painting the two: a strip and the same
+// strip a few pixels on, or the two arms of one row or column on either side of the pointer.
+bool worthJoining(const QRect &a, const QRect &b)
+{
+    const auto area = [](const QRect &r) { return qint64(r.width()) * r.height(); };
+    return area(a.united(b)) <= area(a) + area(b) + std::min(area(a), area(b));
+}
 } // namespace
 
 GraphCanvas::GraphCanvas(QWidget *parent) : QFrame(parent)
@@ -80,7 +88,7 @@ GraphCanvas::GraphCanvas(QWidget *parent) : QFrame(parent)
 
     viewport_ = new CanvasViewport(*this);
     connect(viewport_, &CanvasViewport::scrolled, this, [this] {
-        update(contentsRect());
+        repaintInside();
         // The picture moved under a still pointer: the readout follows the pixel now under it.
         const QPoint pointer = mapFromGlobal(QCursor::pos());
         if (underMouse())
@@ -96,6 +104,7 @@ void GraphCanvas::setRoom(QSize room)
     viewport_->setRoom(room);
     fitToRoom();
     update();
+    repaintInside();
 }
 
 QPoint GraphCanvas::scrollOffset() const
@@ -130,6 +139,7 @@ void GraphCanvas::setPicture(const QImage &picture)
     shown_ = picture_.copy();
     fitToRoom();
     update();
+    repaintInside();
 }
 
 void GraphCanvas::clearDrawing()
@@ -137,7 +147,7 @@ void GraphCanvas::clearDrawing()
     drawing_.fill(Qt::transparent);
     shown_ = picture_.copy();
     current_ = QPointF(0, 0);
-    update(contentsRect());
+    repaintInside();
 }
 
 void GraphCanvas::setPenWidth(int pixels)
@@ -283,10 +293,8 @@ void GraphCanvas::setLine(CrosshairLine line, const QLineF &twips)
     ArmShape &arm = arms_[armIndex(line)];
     if (arm.twips == twips)
         return;
-    // Only the strips the arm leaves and enters are repainted.
-    update(armWidgetRect(arm));
     arm.twips = twips;
-    update(armWidgetRect(arm));
+    armMoved();
 }
 
 QLineF GraphCanvas::line(CrosshairLine line) const
@@ -299,9 +307,83 @@ void GraphCanvas::setLineVisible(CrosshairLine line, bool visible)
     ArmShape &arm = arms_[armIndex(line)];
     if (arm.visible == visible)
         return;
-    arm.visible = true;
-    update(armWidgetRect(arm));
     arm.visible = visible;
+    armMoved();
+}
+
+void GraphCanvas::holdArmMoves(bool hold)
+{
+    holdArmMoves_ = hold;
+    if (!hold)
+        showArmMoves();
+}
+
+void GraphCanvas::armMoved()
+{
+    if (!holdArmMoves_) {
+        showArmMoves();
+        return;
+    }
+    if (armMovesWaiting_)
+        return;
+    armMovesWaiting_ = true;
+    // What the screen shows must go in any case; this also asks for the paint that will show
+    // the arms' new places.
+    bool marked = false;
+    for (const QRect &shown : armsOnScreen_)
+        if (!shown.isEmpty()) {
+            update(shown);
+            marked = true;
+        }
+    if (!marked)
+        for (const ArmShape &arm : arms_)
+            update(armWidgetRect(arm));
+}
+
+void GraphCanvas::showArmMoves()
+{
+    armMovesWaiting_ = false;
+    // The strips the arms leave and enter, joined where they lie along one another, each
+    // repainted with one update().
+    std::array<QRect, 8> strips;
+    std::size_t count = 0;
+    const auto add = [&](QRect strip) {
+        if (strip.isEmpty())
+            return;
+        for (std::size_t i = 0; i < count;) {
+            if (worthJoining(strips[i], strip)) {
+                strip = strip.united(strips[i]);
+                strips[i] = strips[--count];
+                i = 0;
+            } else {
+                ++i;
+            }
+        }
+        strips[count++] = strip;
+    };
+    for (std::size_t i = 0; i < arms_.size(); ++i) {
+        const QRect now = armWidgetRect(arms_[i]);
+        if (now == armsOnScreen_[i])
+            continue;
+        add(armsOnScreen_[i]);
+        add(now);
+        armsOnScreen_[i] = now;
+    }
+    for (std::size_t i = 0; i < count; ++i)
+        update(strips[i]);
+    if (!strayArms_.isEmpty()) {
+        update(strayArms_);
+        strayArms_ = QRegion();
+    }
+}
+
+void GraphCanvas::repaintInside()
+{
+    update(contentsRect());
+    for (std::size_t i = 0; i < arms_.size(); ++i)
+        armsOnScreen_[i] = armWidgetRect(arms_[i]);
+    armMovesWaiting_ = false;
+    strayArms_ = QRegion();
 }
 
 bool GraphCanvas::isLineVisible(CrosshairLine line) const
@@ -354,6 +436,9 @@ void GraphCanvas::paintEvent(QPaintEvent *event)
         for (std::size_t i = 0; i < arms_.size(); ++i) {
             if (!armAreas[i].intersects(target))
                 continue;
+            // An arm painted while its move is held shows here too, until the move is shown.
+            if (armMovesWaiting_)
+                strayArms_ += armAreas[i].intersected(target);
             const QPoint p1 = toPixels(arms_[i].twips.p1()) + origin;
             const QPoint p2 = toPixels(arms_[i].twips.p2()) + origin;
             // A level or upright arm covers the same pixels as the line, ends included.

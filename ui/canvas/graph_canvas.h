@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLineF>
 #include <QPointF>
+#include <QRegion>
 #include <array>
 #include <optional>
 
@@ -64,6 +65,12 @@ public:
     void setLineVisible(CrosshairLine line, bool visible);
     bool isLineVisible(CrosshairLine line) const;
 
+    // Arm moves are repainted at once. Held, only the strips the arms leave are marked at once
+    // and the strips they enter when showArmMoves() is called just before a paint, so that
+    // positions passed between two paints of a frame-paced window are never painted.
+    void holdArmMoves(bool hold);
+    void showArmMoves();
+
     void setPointerShape(CanvasPointer shape);
     CanvasPointer pointerShape() const { return pointer_; }
 
@@ -92,6 +99,9 @@ private:
     // Schedules a repaint of a rectangle of drawing-layer pixels.
     void updateLayerRect(int left, int top, int right, int bottom);
     QRect armWidgetRect(const ArmShape &arm) const;
+    void armMoved();
+    // Repaints the whole inside; the arms will show where they are now.
+    void repaintInside();
     // Sizes the canvas for its picture and the room, with the scroll bars it needs.
     void fitToRoom();
     // Where picture pixel (0, 0) lies in the widget, the scroll offset applied.
@@ -106,6 +116,12 @@ private:
     int penWidth_ = 1;
     QPointF current_;
     std::array<ArmShape, 4> arms_;
+    // Where each arm may show on screen: what the next repaint of the arms must clear.
+    std::array<QRect, 4> armsOnScreen_;
+    // Pieces of the arms painted in their new places before their move was shown.
+    QRegion strayArms_;
+    bool holdArmMoves_ = false;
+    bool armMovesWaiting_ = false;
     CanvasPointer pointer_ = CanvasPointer::Default;
     CanvasViewport *viewport_ = nullptr;
 };

@@ -187,10 +187,22 @@ void connectLiveReadout(Form1 &form)
 {
     auto *readout = new LiveReadout(form);
     // The readout and the crosshair change at every move; the screen shows them once a frame.
+    const MainWindowControls &c = form.controls();
+    GraphCanvas &canvas = *c.Picture1;
+    // The readout paints its own background: a new text repaints the label or box alone, not
+    // the window beneath it and the neighbours that touch it. The boxes' rounded corners show
+    // the window colour, as they did over the window.
+    for (QLabel *label : {c.Label19, c.Label4, c.Label5})
+        label->setAutoFillBackground(true);
+    for (QLineEdit *box : {c.Text6, c.Text7}) {
+        box->setBackgroundRole(QPalette::Window);
+        box->setAutoFillBackground(true);
+    }
     auto *pacer = new FramePacer(form);
-    pacer->paintPressesAtOnce(*form.controls().Picture1);
-    QObject::connect(form.controls().Picture1, &GraphCanvas::mouseMoved, readout,
-                     &LiveReadout::mouseMoved);
+    pacer->paintPressesAtOnce(canvas);
+    canvas.holdArmMoves(true);
+    QObject::connect(pacer, &FramePacer::aboutToPaint, &canvas, &GraphCanvas::showArmMoves);
+    QObject::connect(&canvas, &GraphCanvas::mouseMoved, readout, &LiveReadout::mouseMoved);
 }
 
 } // namespace tarlen
