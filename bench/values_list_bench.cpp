@@ -5,12 +5,13 @@
 // the memory is what the resident set grew by over all the presses of the run.
 //
 //   ./build/bench/tarlen_values_list_bench
+#include "bench/window_bench.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/sample_calibration.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/main/form1.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
@@ -93,9 +94,7 @@ void storePoints(benchmark::State &run, int count)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    tarlen::bench::WindowBenchStart start(argc, argv);
 
     for (const int count : {1000, 10000, 100000})
         benchmark::RegisterBenchmark(
@@ -104,8 +103,5 @@ int main(int argc, char **argv)
             ->Iterations(kTimed)
             ->Unit(benchmark::kMicrosecond);
 
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return start.runBenchmarks();
 }
