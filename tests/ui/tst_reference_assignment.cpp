@@ -1,4 +1,5 @@
 #include "tests/support/fake_platform.h"
+#include "tests/support/main_window_test.h"
 #include "ui/canvas/graph_canvas.h"
 #include "ui/main/form1.h"
 #include "ui/main/main_window_controls.h"
@@ -6,21 +7,14 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
 using namespace tarlen;
+using namespace tarlen::testing;
 
 namespace {
-
-void pressAt(Form1 &form, int xTwips, int yTwips)
-{
-    QTest::mouseClick(form.controls().Picture1, Qt::LeftButton, {},
-                      QPoint(xTwips / 15 + GraphCanvas::kBorderWidth,
-                             yTwips / 15 + GraphCanvas::kBorderWidth));
-}
 
 QPushButton *button(const Form1 &form, const QString &name)
 {
@@ -51,12 +45,14 @@ const QStringList kPositionFields = {"refX0Pos", "refX1Pos", "refY0Pos", "refY1P
 
 } // namespace
 
-class TestReferenceAssignment : public QObject {
+class TestReferenceAssignment : public testing::MainWindowTest {
     Q_OBJECT
 
-private slots:
-    void init();
+public:
+    // The decimal separator is the platform's from start-up on, so a test may set it first.
+    TestReferenceAssignment() : MainWindowTest(Start::ByTheTest) {}
 
+private slots:
     void assignTakesThePendingClick_data();
     void assignTakesThePendingClick();
     void onePressServesBothAxes();
@@ -64,17 +60,7 @@ private slots:
     void beforeAnyPressAssignsZero();
     void fractionUsesTheDecimalSeparator_data();
     void fractionUsesTheDecimalSeparator();
-
-private:
-    std::unique_ptr<QTemporaryDir> dir_;
 };
-
-void TestReferenceAssignment::init()
-{
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    QVERIFY(QDir::setCurrent(dir_->path()));
-}
 
 void TestReferenceAssignment::assignTakesThePendingClick_data()
 {
@@ -98,84 +84,76 @@ void TestReferenceAssignment::assignTakesThePendingClick()
     QFETCH(QString, field);
     QFETCH(QString, shown);
 
-    testing::FakePlatform platform;
-    Form1 form(platform);
-    form.startUp();
+    startWindow();
     const QString otherLabels = QStringLiteral("Label6 Label7 Label8 Label9 Label10");
     QStringList designCaptions;
     for (const QString &name : otherLabels.split(' '))
-        designCaptions.append(caption(form, name));
+        designCaptions.append(caption(form(), name));
 
-    pressAt(form, 1875, 450);
-    QPushButton *assign = button(form, buttonName);
+    pressAt(form(), 1875, 450);
+    QPushButton *assign = button(form(), buttonName);
     QVERIFY(assign);
     assign->click();
 
-    QCOMPARE(caption(form, labelName), shown);
-    QCOMPARE(position(form.state(), field), shown.toFloat());
+    QCOMPARE(caption(form(), labelName), shown);
+    QCOMPARE(position(form().state(), field), shown.toFloat());
     // Nothing else moves: the other positions stay 0 and the other labels keep their captions.
     for (const QString &other : kPositionFields)
         if (other != field)
-            QCOMPARE(position(form.state(), other), 0.0f);
+            QCOMPARE(position(form().state(), other), 0.0f);
     const QStringList labels = otherLabels.split(' ');
     for (int i = 0; i < labels.size(); ++i)
         if (labels[i] != labelName)
-            QCOMPARE(caption(form, labels[i]), designCaptions[i]);
+            QCOMPARE(caption(form(), labels[i]), designCaptions[i]);
 
     // Pressed again without a new press on the canvas, it keeps what it has.
     assign->click();
-    QCOMPARE(caption(form, labelName), shown);
-    QCOMPARE(position(form.state(), field), shown.toFloat());
+    QCOMPARE(caption(form(), labelName), shown);
+    QCOMPARE(position(form().state(), field), shown.toFloat());
 }
 
 void TestReferenceAssignment::onePressServesBothAxes()
 {
-    testing::FakePlatform platform;
-    Form1 form(platform);
-    form.startUp();
+    startWindow();
 
-    pressAt(form, 1875, 450);
-    QTest::mouseClick(button(form, "Command4"), Qt::LeftButton);
-    QTest::mouseClick(button(form, "Command5"), Qt::LeftButton);
+    pressAt(form(), 1875, 450);
+    QTest::mouseClick(button(form(), "Command4"), Qt::LeftButton);
+    QTest::mouseClick(button(form(), "Command5"), Qt::LeftButton);
 
-    QCOMPARE(form.state().refX0Pos, 1875.0f);
-    QCOMPARE(form.state().refY0Pos, 450.0f);
-    QCOMPARE(caption(form, "Label6"), QStringLiteral("1875"));
-    QCOMPARE(caption(form, "Label7"), QStringLiteral("450"));
+    QCOMPARE(form().state().refX0Pos, 1875.0f);
+    QCOMPARE(form().state().refY0Pos, 450.0f);
+    QCOMPARE(caption(form(), "Label6"), QStringLiteral("1875"));
+    QCOMPARE(caption(form(), "Label7"), QStringLiteral("450"));
 }
 
 void TestReferenceAssignment::lastPressWins()
 {
-    testing::FakePlatform platform;
-    Form1 form(platform);
-    form.startUp();
+    startWindow();
 
-    pressAt(form, 1320, 4170);
-    pressAt(form, 6870, 450);
-    button(form, "Command6")->click();
-    button(form, "Command7")->click();
-    QCOMPARE(form.state().refX1Pos, 6870.0f);
-    QCOMPARE(form.state().refY1Pos, 450.0f);
+    pressAt(form(), 1320, 4170);
+    pressAt(form(), 6870, 450);
+    button(form(), "Command6")->click();
+    button(form(), "Command7")->click();
+    QCOMPARE(form().state().refX1Pos, 6870.0f);
+    QCOMPARE(form().state().refY1Pos, 450.0f);
 
-    pressAt(form, 6000, 600);
-    button(form, "Command6")->click();
-    QCOMPARE(form.state().refX1Pos, 6000.0f);
-    QCOMPARE(caption(form, "Label8"), QStringLiteral("6000"));
-    QCOMPARE(form.state().refY1Pos, 450.0f);
-    QCOMPARE(caption(form, "Label9"), QStringLiteral("450"));
+    pressAt(form(), 6000, 600);
+    button(form(), "Command6")->click();
+    QCOMPARE(form().state().refX1Pos, 6000.0f);
+    QCOMPARE(caption(form(), "Label8"), QStringLiteral("6000"));
+    QCOMPARE(form().state().refY1Pos, 450.0f);
+    QCOMPARE(caption(form(), "Label9"), QStringLiteral("450"));
 }
 
 void TestReferenceAssignment::beforeAnyPressAssignsZero()
 {
-    testing::FakePlatform platform;
-    Form1 form(platform);
-    form.startUp();
-    form.state().refX0Pos = 1320;
+    startWindow();
+    form().state().refX0Pos = 1320;
 
-    button(form, "Command4")->click();
+    button(form(), "Command4")->click();
 
-    QCOMPARE(form.state().refX0Pos, 0.0f);
-    QCOMPARE(caption(form, "Label6"), QStringLiteral("0"));
+    QCOMPARE(form().state().refX0Pos, 0.0f);
+    QCOMPARE(caption(form(), "Label6"), QStringLiteral("0"));
 }
 
 void TestReferenceAssignment::fractionUsesTheDecimalSeparator_data()
@@ -192,17 +170,15 @@ void TestReferenceAssignment::fractionUsesTheDecimalSeparator()
     QFETCH(char, separator);
     QFETCH(QString, shown);
 
-    testing::FakePlatform platform;
-    platform.separator = separator;
-    Form1 form(platform);
-    form.startUp();
+    platform().separator = separator;
+    startWindow();
     // Canvas presses give whole twips; a fraction only reaches the label through the state.
-    form.state().pendingX0 = 1875.5f;
+    form().state().pendingX0 = 1875.5f;
 
-    button(form, "Command4")->click();
+    button(form(), "Command4")->click();
 
-    QCOMPARE(caption(form, "Label6"), shown);
-    QCOMPARE(form.state().refX0Pos, 1875.5f);
+    QCOMPARE(caption(form(), "Label6"), shown);
+    QCOMPARE(form().state().refX0Pos, 1875.5f);
 }
 
 QTEST_MAIN(TestReferenceAssignment)
