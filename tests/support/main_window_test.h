@@ -24,6 +24,8 @@ namespace tarlen::testing {
 // The base of a window test suite. Before each test: a fresh temporary folder as the working
 // folder, the fake platform and a started main window, shown and active where the suite asks;
 // after it, all three are gone, so that no file, window or message reaches the next test.
+// A suite that needs more around each test declares its own init() or cleanup() and calls these
+// from it: Qt Test runs only the suite's own.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
